@@ -1,0 +1,49 @@
+# The only commands a newcomer needs: `make run` and `make test`.
+BUILD      ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS       ?= $(shell nproc)
+
+# Debian packages the program needs to build, run and be tested; `make deps` installs the missing ones.
+PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libgl-dev
+# What only the benchmarks compare against.
+BENCH_PACKAGES := tidy
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps bench-deps configure build run test bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+bench-deps: deps
+	@missing=$$(for p in $(BENCH_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/tamsel2001
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: bench-deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	bench/run $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,27 @@
+// How long loading the shipped tag database and looking up every tag take.
+#include "platform/scripted_dialogs.h"
+#include "tagdb/tag_database.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QString dir = qEnvironmentVariable("TAMSEL_DATA_DIR");
+    tamsel::ScriptedDialogs dialogs;
+    tamsel::TagDatabase db;
+    constexpr int rounds = 200;
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < rounds; ++i) db.load_database(dir, dialogs);
+    const double load_ms = t.nsecsElapsed() / 1e6 / rounds;
+    t.restart();
+    long found = 0;
+    for (int i = 0; i < rounds; ++i)
+        for (const auto& tag : db.tags()) found += db.lookup_tag(tag.name) > 0 ? 1 : 0;
+    const double lookups = static_cast<double>(rounds) * db.tag_count();
+    std::printf("database load: %.3f ms (%d tags, %d attributes)\n", load_ms, db.tag_count(), db.attr_count());
+    std::printf("lookup_tag: %.1f ns each (%ld found)\n", t.nsecsElapsed() / lookups, found);
+    return db.db_fatal ? 1 : 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The state the main window keeps for the whole run, as plain data so that logic can be tested headless.
+#include <QHash>
+#include <QString>
+
+namespace tamsel {
+
+class ConfigTable;
+
+struct ViewFlags {
+    bool line_numbers = true;
+    bool special_chars = false;
+    bool toolbar = true;
+};
+
+struct WindowState {
+    int doc_count = 0;
+    int active_doc = -1;
+    bool tabs_updating = true;
+    int active_type = 1;
+    ViewFlags view_flags;
+    bool split_preview_on = false;
+    bool full_preview_on = false;
+    bool highlight_on = false;
+    bool text_dirty = false;
+    float split_ratio = 0.5f;
+    bool stop_request = false;
+};
+
+// Enabled and visible flags of the commands, looked up by id without regard to case.
+class CommandStates {
+public:
+    struct State {
+        bool enabled = true;
+        bool visible = true;
+    };
+    bool enabled(const QString& id) const { return states_.value(id.toLower()).enabled; }
+    bool visible(const QString& id) const { return states_.value(id.toLower()).visible; }
+    void set_enabled(const QString& id, bool on) { states_[id.toLower()].enabled = on; }
+    void set_visible(const QString& id, bool on) { states_[id.toLower()].visible = on; }
+
+private:
+    QHash<QString, State> states_;
+};
+
+// The view slots of the configuration: line numbers, special characters, and the two browser commands.
+void apply_view_settings(const ConfigTable& config, WindowState& state, CommandStates& commands);
+
+// The preview-tracking check of the timer and of Enter: true when the split preview must be refreshed.
+bool preview_tracking_check(WindowState& state, const ConfigTable& config);
+
+}  // namespace tamsel

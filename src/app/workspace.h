@@ -1,0 +1,40 @@
+#pragma once
+// The one owner of the system's shared state, handed by reference to whoever needs it.
+#include "app/recent_files.h"
+#include "app/window_state.h"
+#include "platform/paths.h"
+#include "settings/config_table.h"
+#include "settings/tool_search.h"
+#include "tagdb/tag_database.h"
+
+namespace tamsel {
+
+class DialogHost;
+class SettingsStore;
+
+class Workspace {
+public:
+    Workspace(Paths paths, DialogHost& dialogs, SettingsStore& store);
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    Paths paths;
+    DialogHost& dialogs;
+    SettingsStore& store;
+
+    TagDatabase db;
+    ConfigTable config;
+    RecentFiles recent;
+    ToolSearch tools;
+    WindowState window;
+    CommandStates commands;
+};
+
+// Deletes untitled documents an earlier run left: "New File 01.*" to "New File 99.*" in folder.
+// Returns how many files were removed.
+int cleanup_untitled_files(const QString& folder);
+
+// Deletes the analysis scratch files 1 to 4 where they exist.
+void delete_analysis_scratch(const Paths& paths);
+
+}  // namespace tamsel

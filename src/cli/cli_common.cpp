@@ -1,0 +1,92 @@
+#include "cli/cli_common.h"
+
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+namespace tamsel::cli {
+
+Answer ConsoleDialogs::message_box(const MessageRequest& request) {
+    QString text = request.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+    err() << "tamsel: " << text << Qt::endl;
+    return (request.buttons == Buttons::YesNo || request.buttons == Buttons::YesNoCancel) ? Answer::Yes : Answer::Ok;
+}
+
+bool ConsoleDialogs::start_program(const QString& program, const QStringList& arguments, bool wait) {
+    if (!wait) return QProcess::startDetached(program, arguments);
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForStarted()) return false;
+    p.waitForFinished(-1);
+    return true;
+}
+
+QTextStream& out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool wants_help(const QStringList& args) {
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+CommonOptions parse_common(const QStringList& args) {
+    CommonOptions o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--data") || a == QLatin1String("--set")) {
+            if (i + 1 >= args.size()) {
+                o.error = a + QStringLiteral(" needs a value");
+                return o;
+            }
+            const QString value = args[++i];
+            if (a == QLatin1String("--data")) {
+                o.data_dir = value;
+                continue;
+            }
+            const qsizetype eq = value.indexOf(QLatin1Char('='));
+            if (eq <= 0 || ConfigTable::slot_of(value.left(eq)) == 0) {
+                o.error = QStringLiteral("--set takes KEY=VALUE with a configuration key, not '%1'").arg(value);
+                return o;
+            }
+            o.overrides.insert(QStringLiteral("config_") + value.left(eq), value.mid(eq + 1));
+        } else {
+            o.rest.append(a);
+        }
+    }
+    return o;
+}
+
+CliContext::CliContext(const CommonOptions& options) {
+    Paths paths;
+    paths.start_folder = QDir::currentPath();
+    paths.program_data = locate_program_data(QCoreApplication::applicationDirPath());
+    paths.user_data = locate_user_data();
+    paths.temp = temp_.path();
+    QString database = options.data_dir;
+    if (database.isEmpty()) {
+        QString error;
+        if (!seed_user_data(paths.program_data, paths.user_data, &error)) {
+            err() << "tamsel: " << error << Qt::endl;
+            return;
+        }
+        database = paths.user_data;
+    }
+    user_store_ = std::make_unique<QtSettingsStore>();
+    store_ = std::make_unique<OverlaySettingsStore>(*user_store_);
+    store_->overrides = options.overrides;
+    ws_ = std::make_unique<Workspace>(paths, dialogs_, *store_);
+    ws_->db.load_database(database, dialogs_);
+    ws_->config.load_config(*store_, paths.user_data);
+    ok_ = temp_.ok() && !ws_->db.db_fatal;
+}
+
+}  // namespace tamsel::cli

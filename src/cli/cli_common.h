@@ -1,0 +1,59 @@
+#pragma once
+// What every command of `tamsel` shares: options, exit codes, the console's dialog host, the workspace.
+#include "app/workspace.h"
+#include "platform/dialog_host.h"
+#include "settings/settings_store.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+namespace tamsel::cli {
+
+enum ExitCode : int { exit_done = 0, exit_problems = 1, exit_usage = 2 };
+
+// Messages go to standard error; questions take their first answer (OK or Yes); dialogs are cancelled.
+class ConsoleDialogs : public DialogHost {
+public:
+    Answer message_box(const MessageRequest& request) override;
+    std::optional<QString> file_dialog(const FileRequest&) override { return std::nullopt; }
+    std::optional<QString> folder_dialog(const QString&, const QString&) override { return std::nullopt; }
+    QString prompt_input(const QString&, const QString&, const QString&) override { return {}; }
+    bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
+    bool open_with_default_handler(const QString&) override { return false; }
+    void beep() override {}
+};
+
+QTextStream& out();
+QTextStream& err();
+
+// The options every command takes, and what is left of the arguments.
+struct CommonOptions {
+    QString data_dir;                    // --data DIR
+    QHash<QString, QString> overrides;   // --set KEY=VALUE, stored under "config_" + KEY
+    QStringList rest;
+    QString error;                       // set when the options are wrong
+};
+CommonOptions parse_common(const QStringList& args);
+
+// A workspace for a command: database from --data (or the user's, seeded), configuration from the store
+// with the overrides on top. Fails with a message on standard error and null when the database cannot load.
+class CliContext {
+public:
+    explicit CliContext(const CommonOptions& options);
+    bool ok() const { return ok_; }
+    Workspace& ws() { return *ws_; }
+
+private:
+    ConsoleDialogs dialogs_;
+    PrivateTemp temp_;
+    std::unique_ptr<QtSettingsStore> user_store_;
+    std::unique_ptr<OverlaySettingsStore> store_;
+    std::unique_ptr<Workspace> ws_;
+    bool ok_ = false;
+};
+
+// True when args asks for help ("--help" or "-h").
+bool wants_help(const QStringList& args);
+
+}  // namespace tamsel::cli

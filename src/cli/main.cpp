@@ -1,0 +1,44 @@
+// tamsel: the engine of Tamsel 2001 on the command line.
+#include "cli/cli_common.h"
+#include "cli/cli_db.h"
+
+#include <QCoreApplication>
+#include <array>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& args);
+    const char* summary;
+};
+
+constexpr std::array<Command, 1> commands = {{
+    {"db", tamsel::cli::run_db, "build, dump and check the tag database files"},
+}};
+
+void usage(QTextStream& s) {
+    s << "usage: tamsel COMMAND [ARGS...]\n\ncommands:\n";
+    for (const Command& c : commands) s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << "\n";
+    s << "\ncommon options: --data DIR (database folder), --set KEY=VALUE (configuration, repeatable)\n"
+         "`tamsel COMMAND --help` describes a command.\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        usage(args.isEmpty() ? tamsel::cli::err() : tamsel::cli::out());
+        return args.isEmpty() ? tamsel::cli::exit_usage : tamsel::cli::exit_done;
+    }
+    const QString name = args.takeFirst();
+    for (const Command& c : commands)
+        if (name == QLatin1String(c.name)) return c.run(args);
+    tamsel::cli::err() << "tamsel: unknown command '" << name << "'\n";
+    usage(tamsel::cli::err());
+    return tamsel::cli::exit_usage;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A DialogHost that answers from a script and records what it was shown; for tests and headless runs.
+#include "platform/dialog_host.h"
+
+#include <QList>
+#include <deque>
+
+namespace tamsel {
+
+struct ProgramStart {
+    QString program;
+    QStringList arguments;
+    bool wait = false;
+};
+
+class ScriptedDialogs : public DialogHost {
+public:
+    // Answers are taken in order; when the queue is empty a message box answers with its first button
+    // (OK or Yes), a file or folder dialog is cancelled and the prompt returns the empty text.
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> files;
+    std::deque<std::optional<QString>> folders;
+    std::deque<QString> prompts;
+    bool programs_start = true;
+
+    QList<MessageRequest> messages;
+    QList<FileRequest> file_requests;
+    QList<ProgramStart> programs;
+    QStringList opened;
+    int beeps = 0;
+
+    Answer message_box(const MessageRequest& request) override;
+    std::optional<QString> file_dialog(const FileRequest& request) override;
+    std::optional<QString> folder_dialog(const QString& title, const QString& start) override;
+    QString prompt_input(const QString& prompt, const QString& title, const QString& preset) override;
+    bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
+    bool open_with_default_handler(const QString& path_or_url) override;
+    void beep() override { ++beeps; }
+};
+
+}  // namespace tamsel

@@ -1,0 +1,33 @@
+#pragma once
+// Texts on disk: documents are UTF-8 (with or without a byte-order mark) and fall back to Windows-1252;
+// database files hold 8-bit Windows-1252. The five byte values Windows-1252 leaves undefined map to the
+// control characters of the same code, so every byte survives a round trip.
+#include <QByteArray>
+#include <QString>
+
+namespace tamsel {
+
+enum class TextEncoding { Utf8, Utf8Bom, Windows1252 };
+enum class LineEnds { CrLf, Lf, Cr };
+
+struct DecodedText {
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    LineEnds line_ends = LineEnds::CrLf;
+};
+
+// Windows-1252 byte <-> character. A character with no byte becomes '?'.
+QString decode_1252(const QByteArray& bytes);
+QByteArray encode_1252(const QString& text);
+// The Windows-1252 code of one character, or -1 when it has none; used to order texts as bytes.
+int code_1252(QChar c);
+
+// Decodes a document: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
+DecodedText decode_document(const QByteArray& bytes);
+QByteArray encode_document(const QString& text, TextEncoding encoding);
+
+// The line-end style a text uses most at its first line end (CR LF when it has none).
+LineEnds detect_line_ends(const QString& text);
+QString line_end_text(LineEnds ends);
+
+}  // namespace tamsel

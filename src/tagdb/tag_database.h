@@ -1,0 +1,92 @@
+#pragma once
+// The tag database held in memory for the whole run: the six tables, the fixed tables built with them,
+// and the flags the database editors and the start-up read.
+#include "tagdb/db_layout.h"
+#include "tagdb/fixed_tables.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace tamsel {
+
+class DialogHost;
+
+// A deleted tag has this key, a deleted attribute this tag: one character of code 255, which sorts last.
+inline const QString deleted_marker = QString(QChar(0xFF));
+
+// The text written into Config.DB on every save.
+inline const QString config_notice =
+    QStringLiteral("Tamsel 2001 tag database. Change it with the tag database browser, not by hand.");
+
+// Parent lists: upper-case names joined by ",". An empty part ends the list.
+QStringList split_parents(const QString& parents);
+QString join_parents(const QStringList& names);
+
+struct SaveResult {
+    bool ok = true;
+    QString error;  // the file and the description of the failure
+};
+
+class TagDatabase {
+public:
+    TagDatabase();
+
+    // Reads the six files of dir in their order, then builds the entity table. A missing file shows
+    // "FATAL ERROR / Required File Missing / <base name>" through dialogs, sets db_fatal and leaves that table
+    // and all later ones empty.
+    void load_database(const QString& dir, DialogHost& dialogs);
+    // Writes Config, HTML_Tags, HTML_Attr and Stylesheet into dir, each replacing its file only when the
+    // whole write succeeded. Stops at the first failure and says which.
+    SaveResult save_database(const QString& dir);
+
+    void sort_tags();
+    void sort_attrs();
+
+    // The record number of the tag, or -1; upper_name receives the upper-cased name. The empty name finds slot 0.
+    int lookup_tag(const QString& name, QString* upper_name = nullptr) const;
+    // Record numbers of the attributes of a tag key, in table order.
+    const QList<int>& attributes_of(const QString& tag_key) const;
+
+    const Table<TagRecord>& tags() const { return tags_; }
+    const Table<AttrRecord>& attrs() const { return attrs_; }
+    const Table<StylesheetRecord>& stylesheet() const { return stylesheet_; }
+    const Table<ColorRecord>& colors() const { return colors_; }
+    const Table<VocabEntry>& vocabulary() const { return vocabulary_; }
+    const ConfigRecord& config() const { return config_; }
+    const EntityTable& entities() const { return entities_; }
+    int tag_count() const { return static_cast<int>(tags_.size()) - 1; }
+    int attr_count() const { return static_cast<int>(attrs_.size()) - 1; }
+
+    // Changing access for the database editors and the data builder; the attribute index follows.
+    Table<TagRecord>& edit_tags() { return tags_; }
+    Table<AttrRecord>& edit_attrs();
+    Table<StylesheetRecord>& edit_stylesheet() { return stylesheet_; }
+    Table<ColorRecord>& edit_colors() { return colors_; }
+    Table<VocabEntry>& edit_vocabulary() { return vocabulary_; }
+    ConfigRecord& edit_config() { return config_; }
+
+    bool db_fatal = false;
+    bool db_changed = false;
+    bool tags_need_sort = false;
+    bool attrs_need_sort = false;
+    QString missing_file;  // base name of the file whose absence set db_fatal
+
+private:
+    void rebuild_attr_index() const;
+
+    Table<TagRecord> tags_;
+    Table<AttrRecord> attrs_;
+    Table<StylesheetRecord> stylesheet_;
+    Table<ColorRecord> colors_;
+    Table<VocabEntry> vocabulary_;
+    ConfigRecord config_;
+    EntityTable entities_;
+
+    mutable QHash<QString, QList<int>> attr_index_;
+    mutable bool attr_index_valid_ = false;
+};
+
+// Sorts a vocabulary table ascending by its lower-case texts, as the loader does.
+void sort_vocabulary(Table<VocabEntry>& table);
+
+}  // namespace tamsel

@@ -1,0 +1,24 @@
+#pragma once
+// Helpers the test programs share: fixture paths, file bytes, running the command-line tool.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tamsel::test {
+
+QString source_dir();  // the checkout
+QString data_dir();    // the built .DB files
+QString fixture(const QString& relative);  // tests/data/<relative>
+
+QByteArray read_bytes(const QString& path);
+bool write_bytes(const QString& path, const QByteArray& bytes);
+
+struct CliRun {
+    int exit_code = -1;
+    QString out;
+    QString err;
+};
+// Runs the `tamsel` program with args, in working directory dir when given.
+CliRun run_cli(const QStringList& args, const QString& dir = {});
+
+}  // namespace tamsel::test
