@@ -1,0 +1,65 @@
+#pragma once
+// The document text as logic sees it. Every piece of logic that reads or changes the editor text talks to
+// this interface: MemoryBuffer (a QString) serves the command line and the tests, the QScintilla adapter the
+// editor. Positions and lengths are characters of the text as the buffer holds it; lines count from 0.
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+namespace tamsel {
+
+// A colour as the configuration stores it: 0x00BBGGRR.
+using ColourValue = std::uint32_t;
+
+struct ColourRun {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    ColourValue colour = 0;
+    bool operator==(const ColourRun&) const = default;
+};
+
+struct FindOptions {
+    bool match_case = false;
+    bool whole_word = false;
+    bool select = false;  // select the match
+};
+
+class EditorBuffer {
+public:
+    virtual ~EditorBuffer() = default;
+
+    virtual QString text() const = 0;
+    virtual qsizetype length() const = 0;
+    // Replaces the whole text as one undo step; the caret goes to the start.
+    virtual void set_text(const QString& text) = 0;
+
+    virtual qsizetype selection_start() const = 0;
+    virtual qsizetype selection_length() const = 0;
+    virtual void set_selection(qsizetype start, qsizetype length) = 0;
+    virtual QString selected_text() const = 0;
+    // Replaces the selection (or inserts at the caret) and leaves the caret after the new text.
+    virtual void replace_selection(const QString& text) = 0;
+
+    // The position of the first match at or after from, or -1.
+    virtual qsizetype find(const QString& what, qsizetype from, FindOptions options) = 0;
+
+    virtual int line_count() const = 0;
+    virtual int line_of(qsizetype position) const = 0;
+    virtual qsizetype line_start(int line) const = 0;
+    virtual int first_visible_line() const = 0;
+    // Scrolls the view by whole lines (down for positive n); does nothing without a view.
+    virtual void scroll_lines(int n) = 0;
+
+    // Gives each run its colour; runs are in ascending order and do not overlap. Text outside the runs
+    // keeps its colour.
+    virtual void apply_colours(const QList<ColourRun>& runs) = 0;
+
+    virtual bool can_undo() const = 0;
+    virtual void undo() = 0;
+
+    // Freezes drawing and input around a bulk change.
+    virtual void begin_batch() = 0;
+    virtual void end_batch() = 0;
+};
+
+}  // namespace tamsel

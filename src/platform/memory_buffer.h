@@ -1,0 +1,60 @@
+#pragma once
+// An EditorBuffer over a QString, with a colour per character and a simple undo stack.
+#include "platform/editor_buffer.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace tamsel {
+
+class MemoryBuffer : public EditorBuffer {
+public:
+    explicit MemoryBuffer(const QString& text = {});
+
+    QString text() const override { return text_; }
+    qsizetype length() const override { return text_.size(); }
+    void set_text(const QString& text) override;
+
+    qsizetype selection_start() const override { return sel_start_; }
+    qsizetype selection_length() const override { return sel_length_; }
+    void set_selection(qsizetype start, qsizetype length) override;
+    QString selected_text() const override { return text_.mid(sel_start_, sel_length_); }
+    void replace_selection(const QString& text) override;
+
+    qsizetype find(const QString& what, qsizetype from, FindOptions options) override;
+
+    int line_count() const override;
+    int line_of(qsizetype position) const override;
+    qsizetype line_start(int line) const override;
+    int first_visible_line() const override { return first_visible_; }
+    void scroll_lines(int n) override;
+
+    void apply_colours(const QList<ColourRun>& runs) override;
+    // The colour of one character (0 where none was set).
+    ColourValue colour_at(qsizetype position) const;
+    // The colours of the text as runs of equal colour, for tests to compare.
+    QList<ColourRun> colour_runs() const;
+
+    bool can_undo() const override { return !undo_.isEmpty(); }
+    void undo() override;
+
+    void begin_batch() override { ++batch_depth_; }
+    void end_batch() override { --batch_depth_; }
+    int batch_depth() const { return batch_depth_; }
+
+    // A view of visible_lines lines, for tests of scrolling; 0 means no view (scrolling does nothing).
+    int visible_lines = 0;
+
+private:
+    void remember();
+
+    QString text_;
+    qsizetype sel_start_ = 0;
+    qsizetype sel_length_ = 0;
+    int first_visible_ = 0;
+    std::vector<ColourValue> colours_;
+    QStringList undo_;
+    int batch_depth_ = 0;
+};
+
+}  // namespace tamsel
