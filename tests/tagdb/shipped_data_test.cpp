@@ -141,6 +141,7 @@ private Q_SLOTS:
         QTest::newRow("a stylesheet may leave out its type") << "STYLE" << "TYPE" << false;
         QTest::newRow("a charset meta has no content") << "META" << "CONTENT" << false;
         QTest::newRow("a link target needs no address") << "A" << "HREF" << false;
+        QTest::newRow("a script-driven form needs no action") << "FORM" << "ACTION" << false;
     }
     void required_attributes() {
         QFETCH(QString, tag);
