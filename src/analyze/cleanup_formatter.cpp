@@ -161,7 +161,7 @@ private:
     qsizetype format_tag_token(qsizetype i);
     void format_tag(const QString& tag, const TagName& name);
     void enter_segment_of(QStringView tag);
-    qsizetype format_verbatim(qsizetype i, const VerbatimElement& element, const TagName& name);
+    qsizetype format_verbatim(qsizetype i, const VerbatimElement& element);
     qsizetype verbatim_end(qsizetype i, const VerbatimElement& element) const;
     qsizetype append_server_block(qsizetype i);
     void end_segment();
@@ -182,6 +182,7 @@ private:
     const int margin_;
     LineEmitter out_;
     QString line_;  // tags waiting on the output line
+    qsizetype page_taken_ = 0;  // how much of the page a verbatim piece or server block has written
     Segment segment_ = Segment::text;
     bool javascript_ = true;
     JavaScriptFormatter javascript_formatter_;
@@ -201,7 +202,10 @@ QString CleanupFormatter::run(ProgressModel* progress) {
     }
     end_segment();
     // A tag the page leaves open at its end makes no token, yet it is part of the page.
-    if (has_spans_) add_text(trimmed_view(QStringView(tokens_.page).mid(count > 0 ? tokens_.spans.last().end : 0)));
+    if (has_spans_) {
+        const qsizetype taken = std::max(page_taken_, count > 0 ? tokens_.spans.last().end : 0);
+        add_text(trimmed_view(QStringView(tokens_.page).mid(taken)));
+    }
     flush_line();
     if (progress) progress->close_progress();
     return out_.take();
@@ -249,7 +253,7 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     const TagName name = tag_name(tag);
     if (!name.closing)
         for (const VerbatimElement& element : verbatim_elements)
-            if (name.name == element.name) return format_verbatim(i, element, name);
+            if (name.name == element.name) return format_verbatim(i, element);
     format_tag(tag, name);
     return i + 1;
 }
@@ -283,15 +287,15 @@ void CleanupFormatter::enter_segment_of(QStringView tag) {
 }
 
 // The element from its opening to its closing tag on lines of its own, its content as the page has it.
-qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& element, const TagName& name) {
+qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& element) {
     const qsizetype end = verbatim_end(i, element);
     const qsizetype count = tokens_.lines.size();
-    const QString open = tag_text(i);
-    QString piece = tag_case_ ? with_upper_name(open, name) : open;
+    QString piece = cased(tag_text(i));
     if (has_spans_) {
         const qsizetype from = tokens_.spans[i].end;
         const qsizetype to = end < count ? tokens_.spans[end].begin : tokens_.page.size();
         piece.append(QStringView(tokens_.page).mid(from, to - from));
+        page_taken_ = to;
     } else {
         piece.append(tokens_.lines.mid(i + 1, end - i - 1).join(QLatin1Char('\n')));  // as near as lines allow
     }
@@ -333,6 +337,7 @@ qsizetype CleanupFormatter::append_server_block(qsizetype i) {
     while (next < tokens_.lines.size() && tokens_.spans[next].begin < end) ++next;
     segment_ = Segment::text;
     line_.append(QStringView(page).mid(begin, end - begin));
+    page_taken_ = end;
     // The text after the "%>" on the last line the block took.
     const qsizetype taken_end = tokens_.spans[next - 1].end;
     if (taken_end > end) {

@@ -105,6 +105,43 @@ qsizetype declaration_end(QStringView text) {
     return first >= 0 ? first + 1 : text.size();
 }
 
+// One declaration: property padded to 18, ": " and the value padded to 18 (two blanks and no value when it
+// has no ":"), then its comments gathered into one.
+QString format_declaration(QStringView declaration) {
+    // Comments come out of the declaration and stand, joined into one, after it.
+    QString code;
+    QStringList comments;
+    bool closed = true;
+    qsizetype opener = -1;
+    walk_rule(declaration, [&](qsizetype i, Part part, int) {
+        if (part == Part::code || part == Part::string) {
+            code.append(declaration[i]);
+        } else if (closed) {
+            closed = false;
+            opener = i;
+            code.append(QLatin1Char(' '));
+            comments.append(QString());
+        } else if (part == Part::comment_end) {
+            closed = true;
+        } else if (i > opener + 1 && !(declaration[i] == QLatin1Char('*') && declaration.mid(i + 1).startsWith(u"/"))) {
+            comments.last().append(declaration[i]);
+        }
+        return true;
+    });
+    for (QString& text : comments) text = text.trimmed();
+    // A comment the declaration leaves open stays open.
+    const QString comment = comments.isEmpty() ? QString()
+                                               : QStringLiteral("/*") + comments.join(QLatin1Char(' ')) +
+                                                     (closed ? QStringLiteral("*/") : QString());
+    // Without a ":" the whole declaration, its ";" included, stands as the property.
+    const qsizetype colon = code.indexOf(QLatin1Char(':'), 1);
+    const QStringView property = trimmed_view(colon < 0 ? QStringView(code) : QStringView(code).left(colon));
+    const QStringView value = colon < 0 ? QStringView() : trimmed_view(QStringView(code).mid(colon + 1));
+    QString out = padded(property, field_width);
+    out.append(value.isEmpty() ? QStringLiteral("  ") : QStringLiteral(": ")).append(padded(value, field_width)).append(comment);
+    return right_trimmed_view(out).toString();
+}
+
 }  // namespace
 
 void StylesheetFormatter::format_line(QStringView line, LineEmitter& out) {
@@ -208,41 +245,6 @@ void StylesheetFormatter::format_rule(QStringView rule, LineEmitter& out) const 
         line = QString(selector_width + 1, QLatin1Char(' '));
     }
     out.write_line(line);
-}
-
-QString format_declaration(QStringView declaration) {
-    // Comments come out of the declaration and stand, joined into one, after it.
-    QString code;
-    QStringList comments;
-    bool closed = true;
-    qsizetype opener = -1;
-    walk_rule(declaration, [&](qsizetype i, Part part, int) {
-        if (part == Part::code || part == Part::string) {
-            code.append(declaration[i]);
-        } else if (closed) {
-            closed = false;
-            opener = i;
-            code.append(QLatin1Char(' '));
-            comments.append(QString());
-        } else if (part == Part::comment_end) {
-            closed = true;
-        } else if (i > opener + 1 && !(declaration[i] == QLatin1Char('*') && declaration.mid(i + 1).startsWith(u"/"))) {
-            comments.last().append(declaration[i]);
-        }
-        return true;
-    });
-    for (QString& text : comments) text = text.trimmed();
-    // A comment the declaration leaves open stays open.
-    const QString comment = comments.isEmpty() ? QString()
-                                               : QStringLiteral("/*") + comments.join(QLatin1Char(' ')) +
-                                                     (closed ? QStringLiteral("*/") : QString());
-    // Without a ":" the whole declaration, its ";" included, stands as the property.
-    const qsizetype colon = code.indexOf(QLatin1Char(':'), 1);
-    const QStringView property = trimmed_view(colon < 0 ? QStringView(code) : QStringView(code).left(colon));
-    const QStringView value = colon < 0 ? QStringView() : trimmed_view(QStringView(code).mid(colon + 1));
-    QString out = padded(property, field_width);
-    out.append(value.isEmpty() ? QStringLiteral("  ") : QStringLiteral(": ")).append(padded(value, field_width)).append(comment);
-    return right_trimmed_view(out).toString();
 }
 
 }  // namespace tamsel

@@ -23,8 +23,4 @@ private:
     bool comment_ = false;  // inside "/* */"; runs on from line to line
 };
 
-// One declaration: property padded to 18, ": " and the value padded to 18 (two blanks and no value when it
-// has no ":"), then its comments gathered into one.
-QString format_declaration(QStringView declaration);
-
 }  // namespace tamsel

@@ -53,9 +53,13 @@ QString blanks_for_tabs(QStringView line) {
     return out;
 }
 
-}  // namespace
+struct LevelChange {
+    int close = 0;
+    int open = 0;
+};
 
-VBScriptFormatter::LevelChange VBScriptFormatter::level_change(const QString& line) {
+// How a line (TABs made blanks, trimmed) moves the level: close before it, open after it.
+LevelChange level_change(const QString& line) {
     const QString lower = line.toLower() + QLatin1Char(' ');
     LevelChange change;
     QStringView opened_by;
@@ -85,6 +89,36 @@ VBScriptFormatter::LevelChange VBScriptFormatter::level_change(const QString& li
     }
     return change;
 }
+
+// Drops the blanks next to "=", "," and other blanks, outside strings; a comment keeps its own.
+QString clean_vbscript_blanks(const QString& line) {
+    const auto sticks = [](QChar c) { return c == QLatin1Char('=') || c == QLatin1Char(',') || c == QLatin1Char(' '); };
+    QString out;
+    out.reserve(line.size());
+    QChar quote;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quote == squote && c == squote) {
+            // A comment closed by a second quote: what follows it is taken as it stands.
+            return out.trimmed().append(QLatin1Char(' ')).append(QStringView(line).mid(i));
+        }
+        if (!quote.isNull()) {
+            if (c == quote) quote = QChar();
+            out.append(c);
+        } else if (c == dquote || c == squote) {
+            quote = c;
+            out.append(c);
+        } else if (c == QLatin1Char(' ')) {
+            const bool drop = out.isEmpty() || sticks(out.back()) || i + 1 == line.size() || sticks(line[i + 1]);
+            if (!drop) out.append(c);
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 void VBScriptFormatter::format_line(QStringView raw, LineEmitter& out) const {
     const QString line = blanks_for_tabs(raw).trimmed();
@@ -138,33 +172,6 @@ QString VBScriptFormatter::written_form(QStringView word) const {
     const auto it = std::lower_bound(first, vocabulary_.end(), lower,
                                      [](const VocabEntry& e, const QString& w) { return compare_8bit(e.lower, w) < 0; });
     return it != vocabulary_.end() && it->lower == lower ? it->written : lower;
-}
-
-QString clean_vbscript_blanks(const QString& line) {
-    const auto sticks = [](QChar c) { return c == QLatin1Char('=') || c == QLatin1Char(',') || c == QLatin1Char(' '); };
-    QString out;
-    out.reserve(line.size());
-    QChar quote;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quote == squote && c == squote) {
-            // A comment closed by a second quote: what follows it is taken as it stands.
-            return out.trimmed().append(QLatin1Char(' ')).append(QStringView(line).mid(i));
-        }
-        if (!quote.isNull()) {
-            if (c == quote) quote = QChar();
-            out.append(c);
-        } else if (c == dquote || c == squote) {
-            quote = c;
-            out.append(c);
-        } else if (c == QLatin1Char(' ')) {
-            const bool drop = out.isEmpty() || sticks(out.back()) || i + 1 == line.size() || sticks(line[i + 1]);
-            if (!drop) out.append(c);
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
 }
 
 }  // namespace tamsel

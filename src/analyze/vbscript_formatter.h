@@ -18,13 +18,6 @@ public:
 
     void format_line(QStringView line, LineEmitter& out) const;
 
-    struct LevelChange {
-        int close = 0;
-        int open = 0;
-    };
-    // How a line (TABs made blanks, trimmed) moves the level: close before it, open after it.
-    static LevelChange level_change(const QString& line);
-
 private:
     QString with_word_forms(const QString& line) const;
     QString written_form(QStringView word) const;
@@ -32,8 +25,5 @@ private:
     const Table<VocabEntry>& vocabulary_;
     bool script_break_;
 };
-
-// Drops the blanks next to "=", "," and other blanks, outside strings; a comment keeps its own.
-QString clean_vbscript_blanks(const QString& line);
 
 }  // namespace tamsel

@@ -87,6 +87,8 @@ private Q_SLOTS:
             << "/* don't */ p{color:red; /* main */ margin:0}"
             << QStringList{"/* don't */", "p           {color             : red;              /*main*/",
                            "             margin            : 0;}"};
+        QTest::newRow("a rule the sheet leaves open is written at its end")
+            << "p{color:red" << QStringList{"p           {color             : red"};
         QTest::newRow("a comment over lines")
             << "/* a {\nb } */ p{x:1}" << QStringList{"/* a {", "b } */", "p           {x                 : 1;}"};
     }
