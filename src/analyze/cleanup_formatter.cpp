@@ -1,0 +1,453 @@
+#include "analyze/cleanup_formatter.h"
+
+#include "analyze/javascript_formatter.h"
+#include "analyze/line_emitter.h"
+#include "analyze/stylesheet_formatter.h"
+#include "analyze/vbscript_formatter.h"
+#include "app/progress_model.h"
+#include "settings/config_table.h"
+#include "tagdb/tag_database.h"
+
+#include <array>
+
+namespace tamsel {
+namespace {
+
+enum class Segment { text, style, script };
+
+// Elements whose content the browser shows as it stands: cleanup leaves it alone.
+enum class Ending { nested, first_close, never };
+struct VerbatimElement {
+    QStringView name;
+    Ending ending;  // how the content ends: at the matching close, the first close, or the end of the page
+};
+constexpr std::array<VerbatimElement, 5> verbatim_elements = {{
+    {u"PRE",       Ending::nested},
+    {u"LISTING",   Ending::nested},
+    {u"TEXTAREA",  Ending::first_close},
+    {u"XMP",       Ending::first_close},
+    {u"PLAINTEXT", Ending::never},
+}};
+
+struct TagName {
+    QString name;  // upper case, without the "/"; "!" for every comment and declaration
+    bool closing = false;
+    qsizetype name_end = 0;  // the "<", the name and the blank after it: the part tag_case upper-cases
+};
+
+// The name as the scanner finds it: up to the first blank, or up to the last character.
+TagName tag_name(QStringView tag) {
+    const qsizetype blank = tag.indexOf(QLatin1Char(' '));
+    TagName t;
+    t.name_end = std::max<qsizetype>(0, blank >= 0 ? blank + 1 : tag.size() - 1);
+    QString name = tag.mid(1, std::max<qsizetype>(0, t.name_end - 1)).toString();
+    if (name.startsWith(QLatin1Char('/'))) {
+        t.closing = true;
+        name.remove(0, 1);
+    }
+    t.name = name.trimmed().toUpper();
+    if (t.name.startsWith(QLatin1Char('!'))) t.name = QStringLiteral("!");
+    return t;
+}
+
+bool is_ascii_letter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+}
+
+// The tag with its name upper-cased. Only the name of an element or declaration changes: comments, server
+// blocks and attributes keep their case.
+QString with_upper_name(const QString& tag, const TagName& name) {
+    qsizetype i = 1;
+    if (i < tag.size() && (tag[i] == QLatin1Char('/') || tag[i] == QLatin1Char('!'))) ++i;
+    if (i >= tag.size() || !is_ascii_letter(tag[i])) return tag;
+    QString out = tag;
+    for (qsizetype end = std::min(name.name_end, out.size()); i < end; ++i) {
+        const QChar c = out[i];
+        if (!c.isLetterOrNumber() && c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('_') && c != QLatin1Char('.')) break;
+        out[i] = c.toUpper();
+    }
+    return out;
+}
+
+// Which characters of an output line may be touched: blanks inside quotes or inside a "<% %>" or "<? ?>"
+// server block are never dropped or broken at. Fed the characters of a line in order.
+class LineGuard {
+public:
+    // Whether line[i] stands outside quotes and server blocks.
+    bool outside(QStringView line, qsizetype i) {
+        const QChar c = line[i];
+        const QChar next = i + 1 < line.size() ? line[i + 1] : QChar();
+        if (skip_mark_) {  // the "%" or "?" of the opening mark
+            skip_mark_ = false;
+            return false;
+        }
+        if (closing_server_) {
+            closing_server_ = false;
+            server_ = QChar();
+            return false;
+        }
+        if (!server_.isNull()) {
+            closing_server_ = c == server_ && next == QLatin1Char('>');
+            return false;
+        }
+        if (!quote_.isNull()) {
+            if (c == quote_) quote_ = QChar();
+            return false;
+        }
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote_ = c;
+            return false;
+        }
+        if (c == QLatin1Char('<') && (next == QLatin1Char('%') || next == QLatin1Char('?'))) {
+            server_ = next;
+            skip_mark_ = true;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    QChar quote_;
+    QChar server_;
+    bool closing_server_ = false;
+    bool skip_mark_ = false;
+};
+
+QString without_blanks_after_gt(QStringView line) {
+    QString out;
+    out.reserve(line.size());
+    LineGuard guard;
+    bool after_gt = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        const bool outside = guard.outside(line, i);
+        if (c == QLatin1Char(' ')) {
+            if (!(outside && after_gt)) out.append(c);
+            continue;
+        }
+        after_gt = c == QLatin1Char('>');
+        out.append(c);
+    }
+    return out;
+}
+
+bool spans_fit(const TokenStream& t) {
+    if (t.spans.isEmpty() || t.spans.size() != t.lines.size()) return false;
+    qsizetype previous_end = 0;
+    for (const TokenSpan& s : t.spans) {
+        if (s.begin < previous_end || s.end < s.begin || s.end > t.page.size()) return false;
+        previous_end = s.end;
+    }
+    return true;
+}
+
+class CleanupFormatter {
+public:
+    CleanupFormatter(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config)
+        : tokens_(tokens),
+          db_(db),
+          has_spans_(spans_fit(tokens)),
+          tag_case_(config.config_flag(tag_case)),
+          margin_(config.config_int(right_margin)),
+          out_(config.config_int(level_indent)),
+          vbscript_(db.vocabulary(), config.config_flag(script_break)) {}
+
+    QString run(ProgressModel* progress);
+
+private:
+    qsizetype format_token(qsizetype i);
+    bool is_tag_line(const QString& line) const;
+    qsizetype format_tag_token(qsizetype i);
+    void format_tag(const QString& tag, const TagName& name);
+    void enter_segment_of(QStringView tag);
+    qsizetype format_verbatim(qsizetype i, const VerbatimElement& element);
+    qsizetype verbatim_end(qsizetype i, const VerbatimElement& element) const;
+    qsizetype append_server_block(qsizetype i);
+    void end_segment();
+    void add_text(QStringView text, bool page_has_blank = true);
+    bool blank_before(qsizetype i) const;
+    void wrap_and_write(QStringView line, int width);
+    void flush_line() { add_text({}); }
+
+    QString cased(const QString& tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag; }
+    QStringView raw(qsizetype i) const;
+    QStringView gap(qsizetype i) const;
+    QString tag_text(qsizetype i) const;
+
+    const TokenStream& tokens_;
+    const TagDatabase& db_;
+    const bool has_spans_;
+    const bool tag_case_;
+    const int margin_;
+    LineEmitter out_;
+    QString line_;  // tags waiting on the output line
+    qsizetype page_taken_ = 0;  // how much of the page a verbatim piece or server block has written
+    Segment segment_ = Segment::text;
+    bool javascript_ = true;
+    JavaScriptFormatter javascript_formatter_;
+    VBScriptFormatter vbscript_;
+    StylesheetFormatter stylesheet_;
+};
+
+QString CleanupFormatter::run(ProgressModel* progress) {
+    segment_ = tokens_.began_in_script ? Segment::script : tokens_.began_in_style ? Segment::style : Segment::text;
+    javascript_ = tokens_.javascript;
+    const qsizetype count = tokens_.lines.size();
+    if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
+    for (qsizetype i = 0; i < count;) {
+        const qsizetype next = format_token(i);
+        if (progress) progress->advance_progress(0, static_cast<int>(next - i));
+        i = next;
+    }
+    end_segment();
+    // A tag the page leaves open at its end makes no token, yet it is part of the page.
+    if (has_spans_) {
+        const qsizetype taken = std::max(page_taken_, count > 0 ? tokens_.spans.last().end : 0);
+        add_text(trimmed_view(QStringView(tokens_.page).mid(taken)));
+    }
+    flush_line();
+    if (progress) progress->close_progress();
+    return out_.take();
+}
+
+qsizetype CleanupFormatter::format_token(qsizetype i) {
+    const QString& line = tokens_.lines[i];
+    if (is_tag_line(line)) return format_tag_token(i);
+    switch (segment_) {
+    case Segment::text:
+        add_text(line, blank_before(i));
+        break;
+    case Segment::style:
+        flush_line();
+        stylesheet_.format_line(raw(i), out_);
+        break;
+    case Segment::script:
+        flush_line();
+        if (javascript_) javascript_formatter_.format_line(raw(i), gap(i), out_);
+        else vbscript_.format_line(raw(i), out_);
+        break;
+    }
+    return i + 1;
+}
+
+// In a script only the end of the block is a tag: a script line may well begin with "<".
+bool CleanupFormatter::is_tag_line(const QString& line) const {
+    if (!line.startsWith(QLatin1Char('<'))) return false;
+    switch (segment_) {
+    case Segment::text:
+        return true;
+    case Segment::style:
+        return !line.startsWith(u"<!");
+    case Segment::script:
+        return line.startsWith(u"</script", Qt::CaseInsensitive);
+    }
+    return true;
+}
+
+qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
+    end_segment();
+    const QString& line = tokens_.lines[i];
+    if (has_spans_ && (line.startsWith(u"<%") || line.startsWith(u"<?"))) return append_server_block(i);
+    const QString tag = tag_text(i);
+    const TagName name = tag_name(tag);
+    if (!name.closing)
+        for (const VerbatimElement& element : verbatim_elements)
+            if (name.name == element.name) return format_verbatim(i, element);
+    format_tag(tag, name);
+    return i + 1;
+}
+
+void CleanupFormatter::format_tag(const QString& tag, const TagName& name) {
+    enter_segment_of(tag);
+    const QString text = tag_case_ ? with_upper_name(tag, name) : tag;
+    const int index = db_.lookup_tag(name.name);
+    const TagRecord record = index >= 0 ? db_.tags()[index] : TagRecord{};
+    if (name.closing ? record.break_before_close : record.break_before_open) {
+        flush_line();
+        line_ = text;
+        if (name.closing && record.indent) out_.close_level();
+    } else {
+        line_.append(text);
+    }
+    if (name.closing ? record.break_after_close : record.break_after_open) {
+        flush_line();
+        if (!name.closing && record.indent) out_.open_level();
+    }
+}
+
+void CleanupFormatter::enter_segment_of(QStringView tag) {
+    segment_ = Segment::text;
+    if (tag.startsWith(u"<STYLE", Qt::CaseInsensitive)) {
+        segment_ = Segment::style;
+    } else if (tag.startsWith(u"<SCRIPT", Qt::CaseInsensitive)) {
+        segment_ = Segment::script;
+        javascript_ = !tag.contains(u"VB", Qt::CaseInsensitive);
+    }
+}
+
+// The element from its opening to its closing tag on lines of its own, its content as the page has it.
+qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& element) {
+    const qsizetype end = verbatim_end(i, element);
+    const qsizetype count = tokens_.lines.size();
+    QString piece = cased(tag_text(i));
+    if (has_spans_) {
+        const qsizetype from = tokens_.spans[i].end;
+        const qsizetype to = end < count ? tokens_.spans[end].begin : tokens_.page.size();
+        piece.append(QStringView(tokens_.page).mid(from, to - from));
+        page_taken_ = to;
+    } else {
+        piece.append(tokens_.lines.mid(i + 1, end - i - 1).join(QLatin1Char('\n')));  // as near as lines allow
+    }
+    if (end < count) piece.append(cased(tag_text(end)));
+    segment_ = Segment::text;
+    flush_line();
+    out_.write_line(piece);
+    return end < count ? end + 1 : count;
+}
+
+// The index of the tag that closes the element opened at i, or the count of lines when nothing closes it.
+qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& element) const {
+    const qsizetype count = tokens_.lines.size();
+    if (element.ending == Ending::never) return count;
+    int depth = 0;
+    for (qsizetype k = i + 1; k < count; ++k) {
+        const QString& line = tokens_.lines[k];
+        if (!line.startsWith(QLatin1Char('<'))) continue;
+        const TagName t = tag_name(line);
+        if (t.name != element.name) continue;
+        if (!t.closing) {
+            if (element.ending == Ending::nested) ++depth;
+        } else if (depth-- == 0) {
+            return k;
+        }
+    }
+    return count;
+}
+
+// A server block from its "<%" (or "<?") to the first "%>" (or "?>") of the page, as the page has it: the
+// scanner may have cut it at a ">" inside. Stays on the output line like a tag without breaks.
+qsizetype CleanupFormatter::append_server_block(qsizetype i) {
+    const QString& page = tokens_.page;
+    const qsizetype begin = tokens_.spans[i].begin;
+    const QStringView mark = page.mid(begin + 1, 1) == u"%" ? u"%>" : u"?>";
+    const qsizetype close = page.indexOf(mark, begin + 2);
+    const qsizetype end = close < 0 ? page.size() : close + 2;
+    qsizetype next = i + 1;
+    while (next < tokens_.lines.size() && tokens_.spans[next].begin < end) ++next;
+    segment_ = Segment::text;
+    line_.append(QStringView(page).mid(begin, end - begin));
+    page_taken_ = end;
+    // The text after the "%>" on the last line the block took.
+    const qsizetype taken_end = tokens_.spans[next - 1].end;
+    if (taken_end > end) {
+        const QStringView rest = QStringView(page).mid(end, taken_end - end);
+        add_text(trimmed_view(rest), is_space(rest.front()));
+    }
+    return next;
+}
+
+// A tag ends the script or style segment: what its formatter holds is written first.
+void CleanupFormatter::end_segment() {
+    stylesheet_.flush(out_);
+    javascript_formatter_.finish(out_);
+}
+
+// Every text ends its output line. Blanks after a ">" go, and a line longer than the margin is cut at the
+// first blank beyond it (or the last one before it) that is outside quotes and server blocks. Text directly
+// after a tag joins it without a blank unless the page has one there (inside a quoted value it stays).
+void CleanupFormatter::add_text(QStringView text, bool page_has_blank) {
+    QString line = trimmed_view(line_).toString();
+    line_.clear();
+    if (!text.isEmpty()) {
+        if (!line.isEmpty() && (page_has_blank || !line.endsWith(QLatin1Char('>')))) line.append(QLatin1Char(' '));
+        line.append(text);
+    }
+    line = trimmed_view(line).toString();
+    if (line.isEmpty()) return;
+    int width = margin_ - out_.indentation_width();
+    if (width < 32) width = margin_;
+    wrap_and_write(without_blanks_after_gt(line), width);
+}
+
+void CleanupFormatter::wrap_and_write(QStringView line, int width) {
+    LineGuard guard;
+    qsizetype start = 0;
+    qsizetype i = 0;  // the guard has seen every character before i
+    while (line.size() - start > width) {
+        qsizetype cut = -1;
+        qsizetype last = -1;
+        for (; i < line.size(); ++i) {
+            if (!guard.outside(line, i) || line[i] != QLatin1Char(' ')) continue;
+            if (i - start >= width) {
+                cut = i;
+                break;
+            }
+            last = i;
+        }
+        if (cut < 0) cut = last;
+        if (cut < 0) break;
+        out_.write_line(trimmed_view(line.mid(start, cut - start)));
+        if (i == line.size()) {  // no blank beyond the margin: the rest cannot be cut again
+            start = cut + 1;
+            break;
+        }
+        for (i = cut + 1; i < line.size() && line[i] == QLatin1Char(' '); ++i) guard.outside(line, i);
+        start = i;
+    }
+    out_.write_line(trimmed_view(line.mid(start)));
+}
+
+bool CleanupFormatter::blank_before(qsizetype i) const {
+    return has_spans_ && i > 0 && tokens_.spans[i].begin > tokens_.spans[i - 1].end;
+}
+
+QStringView CleanupFormatter::raw(qsizetype i) const {
+    if (!has_spans_) return tokens_.lines[i];
+    const TokenSpan& s = tokens_.spans[i];
+    return QStringView(tokens_.page).mid(s.begin, s.end - s.begin);
+}
+
+QStringView CleanupFormatter::gap(qsizetype i) const {
+    if (!has_spans_ || i == 0) return u"\n";
+    const qsizetype from = tokens_.spans[i - 1].end;
+    return QStringView(tokens_.page).mid(from, tokens_.spans[i].begin - from);
+}
+
+// The tag as the scanner made it, except that a quoted value running over lines keeps its line breaks: an
+// event handler's statements may rest on them.
+QString CleanupFormatter::tag_text(qsizetype i) const {
+    const QStringView page_tag = raw(i);
+    if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.lines[i];
+    QString out;
+    QChar quote;
+    bool kept_break = false;
+    for (qsizetype k = 0; k < page_tag.size();) {
+        const QChar c = page_tag[k];
+        if (!quote.isNull() || !is_space(c)) {
+            if (!quote.isNull() && c == quote) quote = QChar();
+            else if (quote.isNull() && (c == QLatin1Char('"') || c == QLatin1Char('\''))) quote = c;
+            if (!quote.isNull() && c == QLatin1Char('\n')) kept_break = true;
+            out.append(c);
+            ++k;
+            continue;
+        }
+        qsizetype end = k;
+        bool line_break = false;
+        for (; end < page_tag.size() && is_space(page_tag[end]); ++end)
+            line_break = line_break || page_tag[end] == QLatin1Char('\n') || page_tag[end] == QLatin1Char('\r');
+        out.append(line_break ? QStringLiteral(" ") : page_tag.mid(k, end - k).toString().replace(QLatin1Char('\t'), QLatin1Char(' ')));
+        k = end;
+    }
+    if (!kept_break) return tokens_.lines[i];
+    while (out.endsWith(u" >")) out.remove(out.size() - 2, 1);
+    return out;
+}
+
+}  // namespace
+
+QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress) {
+    return CleanupFormatter(tokens, db, config).run(progress);
+}
+
+}  // namespace tamsel
