@@ -3,8 +3,9 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 
-# Debian packages the program needs to build, run and be tested; `make deps` installs the missing ones.
-PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libgl-dev
+# Debian packages the program needs to build, run and be tested (nodejs checks that formatted scripts
+# still parse); `make deps` installs the missing ones.
+PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libgl-dev nodejs
 # What only the benchmarks compare against.
 BENCH_PACKAGES := tidy
 
