@@ -125,18 +125,31 @@ void MarkupScanner::scan_line(QStringView raw) {
     if (in_title_ && !title_text_.isEmpty() && !title_text_.endsWith(QLatin1Char(' '))) title_text_ += QLatin1Char(' ');
 
     const QStringView line = trim_blanks(raw);
-    for (qsizetype i = 0; i < line.size(); ++i) scan_character(line, i);
+    qsizetype i = 0;
+    while (i < line.size()) {
+        // A run of characters other than "<", ">" and TAB changes no state: it goes to its buffer at once.
+        qsizetype end = i;
+        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t') ++end;
+        if (end == i) {
+            scan_character(line, i++);
+            continue;
+        }
+        const QStringView run = line.sliced(i, end - i);
+        if (mode_ == AnalyzeMode::help_check && in_title_) title_text_ += run;
+        (in_tag_ ? tag_buffer_ : text_buffer_) += run;
+        i = end;
+    }
     flush_text();
 }
 
 void MarkupScanner::scan_character(QStringView line, qsizetype i) {
     const QChar c = line[i] == u'\t' ? QChar(u' ') : line[i];
     if (mode_ == AnalyzeMode::help_check && in_title_) title_text_ += c;
-    if (c == u'<' && in_script_ && has_at(line, i, u"</SCRIPT")) {
+    if (c == u'<' && in_script_ && has_at(line, i, QLatin1StringView("</SCRIPT"))) {
         flush_text();
         in_script_ = false;
     }
-    if (c == u'<' && in_style_ && has_at(line, i, u"</STYLE")) {
+    if (c == u'<' && in_style_ && has_at(line, i, QLatin1StringView("</STYLE"))) {
         flush_text();
         in_style_ = false;
     }
@@ -149,23 +162,24 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
         return;
     }
     tag_buffer_ += c;
+    if (c != u'>') return;
     // A comment ends at "-->", so the markup it hides is not read as tags.
     const bool comment_open = tag_buffer_.startsWith(QLatin1String("<!--")) &&
                               (tag_buffer_.size() < 7 || !tag_buffer_.endsWith(QLatin1String("-->")));
-    if (c == u'>' && !comment_open) end_tag();
+    if (!comment_open) end_tag();
 }
 
 void MarkupScanner::end_tag() {
-    if (starts_with_ci(tag_buffer_, u"<SCRIPT")) {
+    if (starts_with_ci(tag_buffer_, QLatin1StringView("<SCRIPT"))) {
         in_script_ = true;
-        javascript_ = !tag_buffer_.contains(u"VB", Qt::CaseInsensitive);
-    } else if (starts_with_ci(tag_buffer_, u"</SCRIPT")) {
+        javascript_ = !contains_ci(tag_buffer_, QLatin1StringView("VB"));
+    } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</SCRIPT"))) {
         flush_text();
         in_script_ = false;
     }
-    if (starts_with_ci(tag_buffer_, u"<STYLE")) {
+    if (starts_with_ci(tag_buffer_, QLatin1StringView("<STYLE"))) {
         in_style_ = true;
-    } else if (starts_with_ci(tag_buffer_, u"</STYLE")) {
+    } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</STYLE"))) {
         flush_text();
         in_style_ = false;
     }
@@ -197,9 +211,9 @@ void MarkupScanner::flush_script_line(const QString& line) {
 
 void MarkupScanner::process_tag() {
     if (mode_ == AnalyzeMode::help_check) {
-        if (starts_with_ci(tag_buffer_, u"<TITLE")) in_title_ = true;
-        else if (starts_with_ci(tag_buffer_, u"</TITLE")) in_title_ = false;
-        else if (starts_with_ci(tag_buffer_, u"<META ")) {
+        if (starts_with_ci(tag_buffer_, QLatin1StringView("<TITLE"))) in_title_ = true;
+        else if (starts_with_ci(tag_buffer_, QLatin1StringView("</TITLE"))) in_title_ = false;
+        else if (starts_with_ci(tag_buffer_, QLatin1StringView("<META "))) {
             QString meta = tag_buffer_;
             parse_meta_tag(meta, true, metas_);
         }

@@ -10,17 +10,16 @@ bool is_quote(QChar c) { return c == u'"' || c == u'\''; }
 // ".OPEN(" becomes " HREF=" (the same length) and every comma a blank, so window.open('a.htm','w') reads
 // like an HREF= whose value ends at the comma.
 QString open_calls_as_hrefs(QString line) {
-    constexpr QStringView open_call = u".OPEN(";
-    for (qsizetype at = line.indexOf(open_call, 0, Qt::CaseInsensitive); at >= 0;
-         at = line.indexOf(open_call, at + open_call.size(), Qt::CaseInsensitive))
+    constexpr QLatin1StringView open_call(".OPEN(");
+    for (qsizetype at = index_of_ci(line, open_call); at >= 0; at = index_of_ci(line, open_call, at + open_call.size()))
         line.replace(at, open_call.size(), QStringLiteral(" HREF="));
     line.replace(QLatin1Char(','), QLatin1Char(' '));
     return line;
 }
 
 bool names_a_frame(QStringView line) {
-    constexpr QStringView target = u"TARGET=";
-    const qsizetype at = line.indexOf(target, 0, Qt::CaseInsensitive);
+    constexpr QLatin1StringView target("TARGET=");
+    const qsizetype at = index_of_ci(line, target);
     if (at < 0) return false;
     qsizetype next = at + target.size();
     if (next < line.size() && is_quote(line[next])) ++next;
@@ -29,10 +28,10 @@ bool names_a_frame(QStringView line) {
 
 // The value after "SRC=" (else "HREF="), cut at the first blank or ">", without its enclosing quotes.
 QString link_value(QStringView line) {
-    qsizetype at = line.indexOf(u"SRC=", 0, Qt::CaseInsensitive);
+    qsizetype at = index_of_ci(line, QLatin1StringView("SRC="));
     qsizetype keyword = 4;
     if (at < 0) {
-        at = line.indexOf(u"HREF=", 0, Qt::CaseInsensitive);
+        at = index_of_ci(line, QLatin1StringView("HREF="));
         keyword = 5;
     }
     if (at < 0) return {};
@@ -52,8 +51,8 @@ QString link_value(QStringView line) {
 
 LineLink find_line_link(QStringView raw) {
     const QStringView trimmed = trim_blanks(raw);
-    const bool open_call = trimmed.contains(u".OPEN(", Qt::CaseInsensitive);
-    if (!open_call && !trimmed.contains(u" HREF", Qt::CaseInsensitive) && !trimmed.contains(u" SRC", Qt::CaseInsensitive))
+    const bool open_call = contains_ci(trimmed, QLatin1StringView(".OPEN("));
+    if (!open_call && !contains_ci(trimmed, QLatin1StringView(" HREF")) && !contains_ci(trimmed, QLatin1StringView(" SRC")))
         return {};
     QString line = trimmed.toString();
     if (open_call) line = open_calls_as_hrefs(std::move(line));

@@ -34,6 +34,12 @@ struct ResultEntry {
     int sequence = 0;  // 1-based position in the list when the entry was added
 };
 
+}  // namespace tamsel
+
+Q_DECLARE_TYPEINFO(tamsel::ResultEntry, Q_RELOCATABLE_TYPE);
+
+namespace tamsel {
+
 class ResultList {
 public:
     // Empties the list and both counters.

@@ -7,7 +7,7 @@ namespace tamsel {
 namespace {
 
 // Unquoted values may hold letters, digits, "-" and "," only.
-bool needs_quotes(const QString& value) {
+bool needs_quotes(QStringView value) {
     for (const QChar c : value) {
         const char16_t u = c.toUpper().unicode();
         if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') || u == u'-' || u == u',')) return true;
@@ -15,7 +15,7 @@ bool needs_quotes(const QString& value) {
     return false;
 }
 
-bool quoted(const QString& value) {
+bool quoted(QStringView value) {
     return value.size() >= 1 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
 }
 
@@ -64,8 +64,11 @@ void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
     bool in_single = false;
     bool in_double = false;
     bool single_used = false;
-    QString token;
-    for (const QChar c : std::as_const(tag.text)) {
+    // A token runs from one delimiter (a blank or ">" outside quotes) to the next, the first one included.
+    const QStringView text(tag.text);
+    qsizetype token_start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c == u'\'') {
             in_single = !in_single;
             single_used = true;
@@ -73,41 +76,38 @@ void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
             in_double = !in_double;
         }
         if (!in_single && !in_double && (c == u' ' || c == u'>')) {
-            check_attribute(tag, token);
-            token.clear();
+            check_attribute(tag, text.sliced(token_start, i - token_start));
+            token_start = i;
         }
-        token += c;
     }
     if (in_single || in_double) reporter_.report_problem(1);
     if (single_used) reporter_.report_problem(101);
 }
 
-void TagChecker::check_attribute(TagUnderTest& tag, const QString& token) {
-    if (token.startsWith(QLatin1Char('<'))) return;
-    QString name = trimmed_blanks(token);
-    QString value;
-    if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
-        value = trimmed_blanks(QStringView(name).sliced(equals + 1));
-        name = trimmed_blanks(QStringView(name).first(equals));
+void TagChecker::check_attribute(TagUnderTest& tag, QStringView token) {
+    if (token.startsWith(u'<')) return;
+    QStringView name = trim_blanks(token);
+    QStringView value;
+    if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
+        value = trim_blanks(name.sliced(equals + 1));
+        name = trim_blanks(name.first(equals));
     }
-    tag.attribute_names.insert(name.toUpper());
+    const QString upper_name = name.toString().toUpper();
+    tag.attribute_names.insert(upper_name);
     if (name.isEmpty() || tag.key.isEmpty()) return;
     // Custom data attributes are an open family that every tag takes.
-    const bool data_attribute = starts_with_ci(name, u"data-");
-    if (!data_attribute && !attributes_of(tag.key).contains(name.toUpper())) {
-        reporter_.report_problem(19, name, tag.key);
+    const bool data_attribute = starts_with_ci(name, QLatin1StringView("DATA-"));
+    if (!data_attribute && !attributes_of(tag.key).names.contains(upper_name)) {
+        reporter_.report_problem(19, name.toString(), tag.key);
         return;
     }
     if (value.isEmpty() || quoted(value)) return;
-    if (needs_quotes(value)) reporter_.report_problem(102, name + QLatin1Char('=') + value);
+    if (needs_quotes(value)) reporter_.report_problem(102, name.toString() + QLatin1Char('=') + value.toString());
 }
 
 void TagChecker::check_required_attributes(const TagUnderTest& tag) {
-    for (const int i : db_.attributes_of(tag.key)) {
-        const AttrRecord& attr = db_.attrs()[i];
-        if (attr.required && !tag.attribute_names.contains(attr.name.toUpper()))
-            reporter_.report_problem(20, attr.name, tag.key);
-    }
+    for (const QString& name : attributes_of(tag.key).required)
+        if (!tag.attribute_names.contains(name.toUpper())) reporter_.report_problem(20, name, tag.key);
 }
 
 void TagChecker::check_parents(const QString& parents, const QString& key) {
@@ -116,12 +116,16 @@ void TagChecker::check_parents(const QString& parents, const QString& key) {
     reporter_.report_problem(8, parents, key);
 }
 
-const QSet<QString>& TagChecker::attributes_of(const QString& key) {
+const TagChecker::KnownAttributes& TagChecker::attributes_of(const QString& key) {
     auto found = attribute_cache_.find(key);
     if (found == attribute_cache_.end()) {
-        QSet<QString> names;
-        for (const int i : db_.attributes_of(key)) names.insert(db_.attrs()[i].name.toUpper());
-        found = attribute_cache_.insert(key, names);
+        KnownAttributes known;
+        for (const int i : db_.attributes_of(key)) {
+            const AttrRecord& attr = db_.attrs()[i];
+            known.names.insert(attr.name.toUpper());
+            if (attr.required) known.required.append(attr.name);
+        }
+        found = attribute_cache_.insert(key, known);
     }
     return *found;
 }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace tamsel {
 
@@ -26,16 +27,22 @@ private:
         QSet<QString> attribute_names;
     };
 
+    // What the checks need of a tag's attribute records, gathered once per tag key.
+    struct KnownAttributes {
+        QSet<QString> names;    // upper-cased
+        QStringList required;   // names as stored
+    };
+
     void check_quotes_and_attributes(TagUnderTest& tag);
-    void check_attribute(TagUnderTest& tag, const QString& token);
+    void check_attribute(TagUnderTest& tag, QStringView token);
     void check_required_attributes(const TagUnderTest& tag);
     void check_parents(const QString& parents, const QString& key);
-    const QSet<QString>& attributes_of(const QString& key);
+    const KnownAttributes& attributes_of(const QString& key);
 
     const TagDatabase& db_;
     TagList& tags_;
     ProblemReporter& reporter_;
-    QHash<QString, QSet<QString>> attribute_cache_;  // per tag key its attribute names, upper-cased
+    QHash<QString, KnownAttributes> attribute_cache_;
 };
 
 }  // namespace tamsel

@@ -21,6 +21,12 @@ struct TagEntry {
     int level = -1;   // nesting level of a matched pair, given at the end of the page
 };
 
+}  // namespace tamsel
+
+Q_DECLARE_TYPEINFO(tamsel::TagEntry, Q_RELOCATABLE_TYPE);
+
+namespace tamsel {
+
 class TagList {
 public:
     void clear();

@@ -56,11 +56,11 @@ int parse_meta_tag(QString& tag, bool store, MetaSlots& metas) {
     text = text.size() > 5 ? trimmed_blanks(QStringView(text).sliced(5).chopped(1)) : QString();
 
     QString kind = QStringLiteral("NAME");
-    if (const qsizetype at = text.indexOf(u"http-equiv=", 0, Qt::CaseInsensitive); at >= 0) {
+    if (const qsizetype at = index_of_ci(text, QLatin1StringView("HTTP-EQUIV=")); at >= 0) {
         kind = QStringLiteral("HTTP-EQUIV");
         text.replace(at, 10, QStringLiteral("name"));
     }
-    const qsizetype name_at = text.indexOf(u"name=", 0, Qt::CaseInsensitive);
+    const qsizetype name_at = index_of_ci(text, QLatin1StringView("NAME="));
     if (name_at < 0) return 0;
     qsizetype name_end = text.indexOf(QLatin1Char(' '), name_at);
     if (name_end < 0) name_end = text.size();
