@@ -12,56 +12,15 @@ using test::scan_page;
 class ScannerTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The faulty pages of tests/golden/check hold the common faults; these are the finer points.
     void page_gives_its_problems_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("expected");  // "LINE CODE TEXT1|TEXT2"
-        const QStringList none;
-        // How text and tags are told apart.
-        QTest::newRow("a blank after < keeps it in the text") << "a < b" << QStringList{"1 10 |"};
-        QTest::newRow("< before a letter starts a tag") << "a <B>x</B>" << none;
-        QTest::newRow("> in a quoted value ends the tag") << "<A HREF=\"a>b\">x</A>" << QStringList{"1 1 |", "1 11 |"};
-        QTest::newRow("a script block hides tags") << "<SCRIPT>if (a<b && c>d) x();</SCRIPT>" << none;
-        QTest::newRow("a style block does not") << "<STYLE>p { color: red }<B></STYLE>" << QStringList{"1 3 <B>|"};
-        QTest::newRow("a tag over two lines") << "<A\nHREF=x>y</A>" << none;
-        QTest::newRow("text with both brackets") << "a < b > c" << QStringList{"1 12 |"};
-        QTest::newRow("a comment hides markup") << "<!-- <b>old</b> it's a > b -->\n<B>x</B>" << none;
-        // Character references.
-        QTest::newRow("known name without ;") << "&nbsp" << QStringList{"1 14 &NBSP|"};
-        QTest::newRow("unknown name") << "&foo;" << QStringList{"1 15 &FOO;|"};
-        QTest::newRow("names ignore case, small numbers pass") << "&#65; &Eacute; &AMP; &#x2014; &#x41;" << none;
-        QTest::newRow("number outside the table") << "&#9999;" << QStringList{"1 16 &#9999;|"};
-        QTest::newRow("AT&T at the end of a chunk") << "AT&T" << QStringList{"1 15 &T;|"};
-        QTest::newRow("single ampersand") << "a & b" << QStringList{"1 13 |"};
-        QTest::newRow("numbers without digits or too large")
-            << "&#; &#x; &#99999999999999999999;" << QStringList{"1 16 &#;|", "1 16 &#X;|", "1 16 &#99999999999999999999;|"};
-        // Attributes and quotes.
-        QTest::newRow("unquoted word value") << "<P ALIGN=center>" << none;
-        QTest::newRow("unquoted value with a dot") << "<A HREF=page.htm>x</A>" << QStringList{"1 102 HREF=PAGE.HTM|"};
-        QTest::newRow("attribute without value") << "<TABLE><TR><TD NOWRAP>x</TD></TR></TABLE>" << none;
-        QTest::newRow("single quotes") << "<A HREF='x.htm'>x</A>" << QStringList{"1 101 |"};
-        QTest::newRow("apostrophe in a double-quoted value")
-            << "<IMG SRC=\"a.gif\" ALT=\"it's\">" << QStringList{"1 1 |", "1 101 |"};
-        QTest::newRow("unknown attribute") << "<A FOO=1>x</A>" << QStringList{"1 19 FOO|A"};
-        QTest::newRow("required attribute missing") << "<IMG ALT=x>" << QStringList{"1 20 SRC|IMG"};
-        QTest::newRow("unknown tag: code 6 only") << "<FOO BAR=1.5>" << QStringList{"1 6 <FOO>|"};
+        QTest::newRow("a style block does not hide tags") << "<STYLE>p { color: red }<B></STYLE>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("unknown tag: code 6 only") << "<FOO BAR=1.5 X='y>" << QStringList{"1 1 |", "1 101 |", "1 6 <FOO>|"};
         QTest::newRow("empty tag") << "<>" << QStringList{"1 6 <>|"};
-        // Nesting.
-        QTest::newRow("open with no closing") << "<B>x" << QStringList{"1 3 <B>|"};
-        QTest::newRow("closing with no opening") << "x</B>" << QStringList{"1 4 <B>|"};
-        QTest::newRow("closing a tag that has none") << "x</BR>" << QStringList{"1 7 </BR>|"};
-        QTest::newRow("closing an optional tag") << "<P>x</P>" << none;
-        QTest::newRow("missing parent, opening and closing")
-            << "<TD>x</TD>" << QStringList{"1 8 TR|TD", "1 8 TR|TD"};
-        QTest::newRow("tags inside the title")
-            << "<HEAD><TITLE><B>x</B></TITLE></HEAD>" << QStringList{"1 17 <B>|", "1 17 </B>|"};
-        QTest::newRow("tangled tags") << "<B>\n<I>\n</B>\n</I>" << QStringList{"3 18 </B>|</I>", "4 18 </I>|</B>"};
-        QTest::newRow("problems sort by line") << "<B>\nx</I>\n&foo;" << QStringList{"1 3 <B>|", "2 4 <I>|", "3 15 &FOO;|"};
-        // Markup of today.
-        QTest::newRow("self-closing start tags")
-            << "<br/> <br /> <IMG SRC=\"a.gif\"/> <IMG SRC=\"b.gif\" />" << none;
+        QTest::newRow("tangled tags on their lines") << "<B>\n<I>\n</B>\n</I>" << QStringList{"3 18 </B>|</I>", "4 18 </I>|</B>"};
         QTest::newRow("a slash of an unquoted value stays") << "<A HREF=x/>y</A>" << QStringList{"1 102 HREF=X/|"};
-        QTest::newRow("custom elements") << "<my-widget size=1.5>x</my-widget>" << none;
-        QTest::newRow("data attributes") << "<DIV data-role=\"x\" DATA-Id=7>y</DIV>" << none;
     }
     void page_gives_its_problems() {
         QFETCH(QString, page);

@@ -10,11 +10,9 @@ namespace {
 
 struct Recorder : ProgressListener {
     QStringList events;
-    void progress_opened(int slot, const QString& caption, bool has_bar) override {
-        events << QStringLiteral("open %1 %2 %3").arg(slot).arg(caption).arg(has_bar);
-    }
+    void progress_opened(int, const QString&, bool) override {}
     void progress_changed(int slot, int percent) override { events << QStringLiteral("%1:%2").arg(slot).arg(percent); }
-    void progress_closed() override { events << QStringLiteral("closed"); }
+    void progress_closed() override {}
 };
 
 }  // namespace
@@ -58,20 +56,6 @@ private Q_SLOTS:
         for (qsizetype i = 1; i + 6 < at.size(); ++i) QCOMPARE(at[i] - at[i - 1], 40);
         QCOMPARE(at.last(), 1000);
         QCOMPARE(model.slot(0).percent, 100);
-    }
-
-    void open_set_maximum_and_close() {
-        Recorder recorder;
-        ProgressModel model(&recorder);
-        model.open_progress(QStringLiteral("Files"), 10, QStringLiteral("Project"), 0);
-        model.advance_progress(0, 5);
-        model.set_progress_maximum(0, 100);
-        QCOMPARE(model.slot(0).current, 0);
-        model.advance_progress(1, 5, true);  // slot 1 has no bar
-        model.advance_progress(0, 50, true);
-        model.close_progress();
-        QVERIFY(!model.is_open());
-        QCOMPARE(recorder.events, (QStringList{"open 0 Files 1", "0:0", "open 1 Project 0", "0:50", "0:0", "0:50", "closed"}));
     }
 };
 
