@@ -54,14 +54,20 @@ CheckOptions parse_check(const QStringList& args) {
     return o;
 }
 
-// A progress line on a terminal; nothing when standard error is not one.
+// A progress line on a terminal (the files done, and the file being read); only when standard error is one.
 class TerminalProgress : public ProgressListener {
 public:
     void progress_opened(int, const QString&, bool) override {}
     void progress_changed(int slot, int percent) override {
-        if (slot == 1) err() << "\rtamsel check: " << percent << "% " << Qt::flush;
+        if (percent_[slot] == percent) return;  // the model repeats 100 for every step past the end
+        percent_[slot] = percent;
+        err() << "\rtamsel check: files " << qMax(0, percent_[1]) << "%, file " << qMax(0, percent_[0]) << "%   "
+              << Qt::flush;
     }
-    void progress_closed() override { err() << "\r                    \r" << Qt::flush; }
+    void progress_closed() override { err() << "\r" << QString(40, QLatin1Char(' ')) << "\r" << Qt::flush; }
+
+private:
+    int percent_[2] = {-1, -1};
 };
 
 QString diagnostic(const ResultEntry& e, const QString& shown_path) {
@@ -120,8 +126,10 @@ int run_check(const QStringList& args) {
     QHash<QString, QString> shown;  // full path -> the path as the user wrote it
     int scanned = 0;
     for (const SiteFile& f : files) {
-        progress.advance_progress(1, 1);
-        if (!f.scanned) continue;
+        if (!f.scanned) {
+            progress.advance_progress(1, 1);
+            continue;
+        }
         const QString full = QDir::cleanPath(QFileInfo(f.path).absoluteFilePath());
         shown.insert(full, QDir::cleanPath(f.path));
         scanner.script_file = f.script_file;
@@ -131,6 +139,7 @@ int run_check(const QStringList& args) {
             err() << "tamsel: cannot read " << f.path << Qt::endl;
             unreadable = true;
         }
+        progress.advance_progress(1, 1);
     }
     progress.close_progress();
     ws.results.sort_results();

@@ -78,6 +78,15 @@ private Q_SLOTS:
         QCOMPARE(test::problems(s.results), problems);
     }
 
+    void the_counting_pass_reads_nothing() {
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(test::scan_database(), results, metas, AnalyzeMode::count);
+        QVERIFY(scanner.scan_file("/nonexistent/page.htm"));
+        QCOMPARE(scanner.files_counted(), 1);
+        QCOMPARE(results.count(), 0);
+    }
+
     void links_are_resolved_against_the_page_or_its_document() {
         const QString page = QStringLiteral("<IMG SRC=\"../img/Logo.gif\" ALT=\"x\">");
         QCOMPARE(records(scan_page(page, AnalyzeMode::report, "/Site/Sub/p.htm").results, record_link),
