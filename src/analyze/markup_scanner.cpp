@@ -103,8 +103,7 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     tokens_ = TokenStream{};
     script_counts_ = {};
     metas_.clear_slots();
-    in_tag_ = in_title_ = in_style_ = false;
-    javascript_ = true;
+    in_tag_ = in_title_ = false;
     const PageKind kind = page_kind(link_owner_);
     in_script_ = kind == PageKind::javascript || kind == PageKind::vbscript;
     javascript_ = kind != PageKind::vbscript;
@@ -119,7 +118,7 @@ void MarkupScanner::scan_line(QStringView raw) {
     // A text, tag or title running over several lines reads as if each line end were one blank.
     if (!text_buffer_.isEmpty() && !text_buffer_.endsWith(QLatin1Char(' '))) text_buffer_ += QLatin1Char(' ');
     if (!tag_buffer_.isEmpty() && tag_buffer_ != QLatin1String("<")) {
-        while (is_blank(tag_buffer_.back())) tag_buffer_.chop(1);
+        while (!tag_buffer_.isEmpty() && is_blank(tag_buffer_.back())) tag_buffer_.chop(1);
         tag_buffer_ += QLatin1Char(' ');
     }
     if (in_title_ && !title_text_.isEmpty() && !title_text_.endsWith(QLatin1Char(' '))) title_text_ += QLatin1Char(' ');
@@ -254,9 +253,10 @@ void MarkupScanner::finish_file(qint64 bytes) {
 }
 
 void MarkupScanner::finish_help_check() {
-    const qsizetype tag_start = title_text_.indexOf(QLatin1Char('<'));
+    const QStringView title_text(title_text_);
+    const qsizetype tag_start = title_text.indexOf(u'<');
     metas_.meta_names[meta_title] = QStringLiteral("title");
-    metas_.meta_slots[meta_title] = trimmed_blanks(tag_start < 0 ? QStringView(title_text_) : QStringView(title_text_).first(tag_start));
+    metas_.meta_slots[meta_title] = trimmed_blanks(tag_start < 0 ? title_text : title_text.first(tag_start));
     for (const int slot : {meta_title, meta_keywords, meta_description}) {
         if (!metas_.meta_slots[slot].isEmpty()) continue;
         reporter_.report_problem_at(whole_file_line, 200 + slot);

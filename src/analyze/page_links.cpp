@@ -52,8 +52,9 @@ QString link_value(QStringView line) {
 LineLink find_line_link(QStringView raw) {
     const QStringView trimmed = trim_blanks(raw);
     const bool open_call = contains_ci(trimmed, QLatin1StringView(".OPEN("));
-    if (!open_call && !contains_ci(trimmed, QLatin1StringView(" HREF")) && !contains_ci(trimmed, QLatin1StringView(" SRC")))
-        return {};
+    const bool keyword = open_call || contains_ci(trimmed, QLatin1StringView(" HREF")) ||
+                         contains_ci(trimmed, QLatin1StringView(" SRC"));
+    if (!keyword) return {};
     QString line = trimmed.toString();
     if (open_call) line = open_calls_as_hrefs(std::move(line));
     line = close_spaces_around_equals(line);

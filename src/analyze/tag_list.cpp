@@ -87,7 +87,8 @@ void TagList::report_tangled_pairs(ProblemReporter& reporter) const {
         if (is_closing(opening.name) || opening.level < 1 || next_same_level[j] < 0) continue;
         const TagEntry& closing = entries_[next_same_level[j]];
         if (closing.name.mid(2) == opening.name.mid(1)) continue;
-        reporter.report_problem_at(std::abs(closing.line), 18, closing.name, QStringLiteral("</") + opening.name.mid(1));
+        const QString expected = QStringLiteral("</") + opening.name.mid(1);
+        reporter.report_problem_at(std::abs(closing.line), 18, closing.name, expected);
     }
 }
 
