@@ -29,6 +29,8 @@ void check_tags(const Table<TagRecord>& tags, QStringList& out) {
             const auto it = containers.constFind(parent);
             if (it == containers.constEnd()) out << tag_place(i, r) + QStringLiteral(": parent %1 does not exist").arg(parent);
             else if (*it == closing_none) out << tag_place(i, r) + QStringLiteral(": parent %1 is not a container").arg(parent);
+            // Nesting is checked only among tags whose end tag is required, so another parent is never found.
+            else if (*it != closing_required) out << tag_place(i, r) + QStringLiteral(": parent %1 has no required end tag").arg(parent);
         }
     }
 }

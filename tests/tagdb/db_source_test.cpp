@@ -120,6 +120,7 @@ private Q_SLOTS:
         add_tag("TD", 4, closing_required, "BR");    // parent not a container
         add_tag("TD", 4, closing_required, "");      // duplicated
         add_tag("P", 12, closing_optional, "NOPE");  // out of order, unknown category, unknown parent
+        add_tag("Q", 9, closing_required, "P");      // parent whose end tag is optional
         t.attrs = {AttrRecord{}, AttrRecord{QStringLiteral("TD"), QStringLiteral("ALIGN"), 3, QStringLiteral("left"), false},
                    AttrRecord{QStringLiteral("XX"), QStringLiteral("A"), 13, QString(), false}};
         t.colors = {ColorRecord{}, ColorRecord{QStringLiteral("Red"), QStringLiteral("red")}};
@@ -129,9 +130,10 @@ private Q_SLOTS:
                                      "HTML_Tags 4 (P): key out of order after TD", "HTML_Tags 4 (P): unknown category 12",
                                      "HTML_Tags 4 (P): parent NOPE does not exist", "HTML_Attr 1 (TD ALIGN): Choice without",
                                      "HTML_Attr 2 (XX A): tag does not exist", "HTML_Attr 2 (XX A): unknown type 13",
-                                     "Colors 1 (Red): value 'red' is not #RRGGBB", "Vocabulary 2 (IF): same word as line 1"})
+                                     "Colors 1 (Red): value 'red' is not #RRGGBB", "Vocabulary 2 (IF): same word as line 1",
+                                     "HTML_Tags 5 (Q): parent P has no required end tag"})
             QVERIFY2(report.contains(QLatin1String(expected)), expected);
-        QCOMPARE(check_tables(t).size(), 10);
+        QCOMPARE(check_tables(t).size(), 11);
     }
 };
 
