@@ -46,6 +46,7 @@ private Q_SLOTS:
         const QString base = golden_dir() + QLatin1Char('/') + QFileInfo(name).completeBaseName();
         const QString expected = QString::fromUtf8(test::read_bytes(base + ".out"));
         if (actual != expected) test::write_bytes(base + ".actual", actual.toUtf8());
+        else QFile::remove(base + ".actual");
         QCOMPARE(actual, expected);
     }
 
