@@ -80,12 +80,13 @@ bool MarkupScanner::scan_file(const QString& path, const QString& document) {
 
 void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& path, const QString& document) {
     start_file(path, document);
+    if (mode_ == AnalyzeMode::cleanup) tokens_.page = text;
     const QStringView all(text);
     qsizetype start = 0;
     while (start < all.size()) {
         qsizetype end = start;
         while (end < all.size() && all[end] != u'\n' && all[end] != u'\r') ++end;
-        scan_line(all.sliced(start, end - start));
+        scan_line(all.sliced(start, end - start), start);
         if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n') ++end;
         start = end + 1;
     }
@@ -104,13 +105,14 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     script_counts_ = {};
     metas_.clear_slots();
     in_tag_ = in_title_ = false;
+    text_first_ = -1;
     const PageKind kind = page_kind(link_owner_);
-    in_script_ = kind == PageKind::javascript || kind == PageKind::vbscript;
+    in_script_ = tokens_.began_in_script = kind == PageKind::javascript || kind == PageKind::vbscript;
     javascript_ = kind != PageKind::vbscript;
-    in_style_ = kind == PageKind::stylesheet;
+    in_style_ = tokens_.began_in_style = kind == PageKind::stylesheet;
 }
 
-void MarkupScanner::scan_line(QStringView raw) {
+void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
     if (progress_) progress_->advance_progress(progress_slot_, static_cast<int>(raw.size()) + 2);
     ++reporter_.line;
     if (collect_links) collect_link(raw);
@@ -124,6 +126,7 @@ void MarkupScanner::scan_line(QStringView raw) {
     if (in_title_ && !title_text_.isEmpty() && !title_text_.endsWith(QLatin1Char(' '))) title_text_ += QLatin1Char(' ');
 
     const QStringView line = trim_blanks(raw);
+    line_offset_ = offset + (line.data() - raw.data());
     qsizetype i = 0;
     while (i < line.size()) {
         // A run of characters other than "<", ">" and TAB changes no state: it goes to its buffer at once.
@@ -135,7 +138,8 @@ void MarkupScanner::scan_line(QStringView raw) {
         }
         const QStringView run = line.sliced(i, end - i);
         if (mode_ == AnalyzeMode::help_check && in_title_) title_text_ += run;
-        (in_tag_ ? tag_buffer_ : text_buffer_) += run;
+        if (in_tag_) tag_buffer_ += run;
+        else note_text(run, line_offset_ + i);
         i = end;
     }
     flush_text();
@@ -157,15 +161,27 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
         in_tag_ = true;
     }
     if (!in_tag_) {
-        text_buffer_ += c;
+        note_text(QStringView(&c, 1), line_offset_ + i);
         return;
     }
+    if (tag_buffer_.isEmpty()) tag_begin_ = line_offset_ + i;
     tag_buffer_ += c;
     if (c != u'>') return;
+    tag_end_ = line_offset_ + i + 1;
     // A comment ends at "-->", so the markup it hides is not read as tags.
     const bool comment_open = tag_buffer_.startsWith(QLatin1String("<!--")) &&
                               (tag_buffer_.size() < 7 || !tag_buffer_.endsWith(QLatin1String("-->")));
     if (!comment_open) end_tag();
+}
+
+// Appends text and keeps the page positions of its first and last non-blank character.
+void MarkupScanner::note_text(QStringView run, qsizetype at) {
+    text_buffer_ += run;
+    const QStringView core = trim_blanks(run);
+    if (core.isEmpty()) return;
+    const qsizetype first = at + (core.data() - run.data());
+    if (text_first_ < 0) text_first_ = first;
+    text_end_ = first + core.size();
 }
 
 void MarkupScanner::end_tag() {
@@ -187,14 +203,12 @@ void MarkupScanner::end_tag() {
 
 void MarkupScanner::flush_text() {
     if (text_buffer_.isEmpty()) return;
-    if (script_file) {
-        text_buffer_.clear();
-        return;
-    }
-    const QString chunk = trimmed_blanks(text_buffer_);
+    const QString chunk = script_file ? QString() : trimmed_blanks(text_buffer_);
+    const TokenSpan span{text_first_, text_end_};
     text_buffer_.clear();
+    text_first_ = -1;
     if (chunk.isEmpty()) return;
-    write_token(chunk);
+    write_token(chunk, span);
     if (in_script_) flush_script_line(chunk);
     else if (!in_style_) text_checker_.check_text(chunk);
 }
@@ -220,7 +234,7 @@ void MarkupScanner::process_tag() {
     if (!script_file) {
         QString tag = tag_buffer_;
         while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
-        write_token(tag);
+        write_token(tag, {tag_begin_, tag_end_});
         tag = without_self_closing_slash(tag);
         const QString name = tag_name(tag);
         // A custom element ("my-widget") is nobody's database entry by nature.
@@ -273,10 +287,10 @@ void MarkupScanner::finish_help_check() {
     results_.add_result(reporter_.file, record_help_description, 2, metas_.meta_slots[meta_description], title);
 }
 
-void MarkupScanner::write_token(const QString& token) {
+void MarkupScanner::write_token(const QString& token, TokenSpan span) {
     if (mode_ != AnalyzeMode::cleanup) return;
     tokens_.lines.append(token);
-    tokens_.line_numbers.append(reporter_.line);
+    tokens_.spans.append(span);
 }
 
 }  // namespace tamsel

@@ -59,8 +59,9 @@ private:
     };
 
     void start_file(const QString& path, const QString& document);
-    void scan_line(QStringView raw);
+    void scan_line(QStringView raw, qsizetype offset);
     void scan_character(QStringView line, qsizetype i);
+    void note_text(QStringView run, qsizetype at);
     void end_tag();
     void flush_text();
     void flush_script_line(const QString& line);
@@ -68,7 +69,7 @@ private:
     void collect_link(QStringView raw);
     void finish_file(qint64 bytes);
     void finish_help_check();
-    void write_token(const QString& token);
+    void write_token(const QString& token, TokenSpan span);
 
     const TagDatabase& db_;
     ResultList& results_;
@@ -95,6 +96,13 @@ private:
     bool in_title_ = false;
     bool javascript_ = true;
     std::array<ScriptCount, 3> script_counts_{};
+    // Where the pieces stand in the page: the line being scanned, the non-blank text collected since the
+    // last flush, and the tag being read.
+    qsizetype line_offset_ = 0;
+    qsizetype text_first_ = -1;
+    qsizetype text_end_ = 0;
+    qsizetype tag_begin_ = 0;
+    qsizetype tag_end_ = 0;
 };
 
 }  // namespace tamsel
