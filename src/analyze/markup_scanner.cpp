@@ -120,7 +120,7 @@ void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
     // A text, tag or title running over several lines reads as if each line end were one blank.
     if (!text_buffer_.isEmpty() && !text_buffer_.endsWith(QLatin1Char(' '))) text_buffer_ += QLatin1Char(' ');
     if (!tag_buffer_.isEmpty() && tag_buffer_ != QLatin1String("<")) {
-        while (!tag_buffer_.isEmpty() && is_blank(tag_buffer_.back())) tag_buffer_.chop(1);
+        while (!tag_buffer_.isEmpty() && is_markup_blank(tag_buffer_.back())) tag_buffer_.chop(1);
         tag_buffer_ += QLatin1Char(' ');
     }
     if (in_title_ && !title_text_.isEmpty() && !title_text_.endsWith(QLatin1Char(' '))) title_text_ += QLatin1Char(' ');
@@ -156,7 +156,7 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
         flush_text();
         in_style_ = false;
     }
-    if (c == u'<' && !in_script_ && (i + 1 >= line.size() || !is_blank(line[i + 1]))) {
+    if (c == u'<' && !in_script_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
         flush_text();
         in_tag_ = true;
     }

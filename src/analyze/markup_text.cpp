@@ -38,8 +38,8 @@ QString close_spaces_around_equals(const QString& text) {
 QStringView trim_blanks(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && is_blank(text[begin])) ++begin;
-    while (end > begin && is_blank(text[end - 1])) --end;
+    while (begin < end && is_markup_blank(text[begin])) ++begin;
+    while (end > begin && is_markup_blank(text[end - 1])) --end;
     return text.sliced(begin, end - begin);
 }
 

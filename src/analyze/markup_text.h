@@ -11,7 +11,7 @@ namespace tamsel {
 QString close_spaces_around_equals(const QString& text);
 
 // ASCII white space only: a no-break space or other Unicode blank is page content and stays.
-constexpr bool is_blank(QChar c) {
+constexpr bool is_markup_blank(QChar c) {
     const char16_t u = c.unicode();
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f';
 }
