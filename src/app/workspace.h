@@ -1,11 +1,13 @@
 #pragma once
 // The one owner of the system's shared state, handed by reference to whoever needs it.
+#include "analyze/result_list.h"
 #include "app/recent_files.h"
 #include "app/window_state.h"
 #include "platform/paths.h"
 #include "settings/config_table.h"
 #include "settings/tool_search.h"
 #include "tagdb/tag_database.h"
+#include "wizards/meta_reader.h"
 
 namespace tamsel {
 
@@ -28,6 +30,11 @@ public:
     ToolSearch tools;
     WindowState window;
     CommandStates commands;
+
+    // Filled by every analysis command: problems and records of the scanned pages, with their counters.
+    ResultList results;
+    // The page's META names and contents (help check, meta tag wizard).
+    MetaSlots metas;
 };
 
 // Deletes untitled documents an earlier run left: "New File 01.*" to "New File 99.*" in folder.

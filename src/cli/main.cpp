@@ -1,4 +1,5 @@
 // tamsel: the engine of Tamsel 2001 on the command line.
+#include "cli/cli_check.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
 
@@ -13,8 +14,9 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 1> commands = {{
-    {"db", tamsel::cli::run_db, "build, dump and check the tag database files"},
+constexpr std::array<Command, 2> commands = {{
+    {"db",    tamsel::cli::run_db,    "build, dump and check the tag database files"},
+    {"check", tamsel::cli::run_check, "list the errors and warnings of pages and website folders"},
 }};
 
 void usage(QTextStream& s) {

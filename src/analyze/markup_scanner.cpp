@@ -1,0 +1,296 @@
+#include "analyze/markup_scanner.h"
+
+#include "analyze/markup_text.h"
+#include "analyze/page_links.h"
+#include "app/progress_model.h"
+#include "platform/file_names.h"
+#include "platform/text_codec.h"
+#include "tagdb/tag_database.h"
+#include "wizards/meta_reader.h"
+
+#include <QFile>
+
+namespace tamsel {
+namespace {
+
+enum class PageKind { html, vbscript, javascript, stylesheet, text };
+
+// The kind of a page by the extension of its name: the last five characters, from a "." after the first.
+PageKind page_kind(const QString& path) {
+    const QString tail = path.right(5).toUpper();
+    const qsizetype dot = tail.indexOf(QLatin1Char('.'), 1);
+    const QString ext = dot >= 1 ? tail.mid(dot) : tail;
+    if (ext == QLatin1String(".CSS")) return PageKind::stylesheet;
+    if (ext == QLatin1String(".JS")) return PageKind::javascript;
+    if (ext == QLatin1String(".VBS")) return PageKind::vbscript;
+    if (ext == QLatin1String(".HTM") || ext == QLatin1String(".HTML") || ext == QLatin1String(".ASP"))
+        return PageKind::html;
+    return PageKind::text;
+}
+
+// A start tag written "<br/>", "<br />" or "<img src=a.gif />" reads without its "/"; in "<a href=x/>" the
+// "/" belongs to the unquoted value and stays.
+QString without_self_closing_slash(const QString& tag) {
+    if (tag.startsWith(QLatin1String("</")) || !tag.endsWith(QLatin1String("/>")) || tag.size() < 4) return tag;
+    const QChar before = tag[tag.size() - 3];
+    if (tag.contains(QLatin1Char(' ')) && before != u' ' && before != u'"' && before != u'\'') return tag;
+    QString out = tag.chopped(2);
+    while (out.endsWith(QLatin1Char(' '))) out.chop(1);
+    return out + QLatin1Char('>');
+}
+
+// The name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and declarations.
+QString tag_name(const QString& tag) {
+    const qsizetype blank = tag.indexOf(QLatin1Char(' '));
+    QString name = trimmed_blanks(QStringView(tag).sliced(1, (blank < 0 ? tag.size() - 1 : blank) - 1));
+    if (name.startsWith(QLatin1Char('/'))) name = trimmed_blanks(QStringView(name).sliced(1));
+    name = name.toUpper();
+    if (name.startsWith(QLatin1Char('!'))) return QStringLiteral("!");
+    return name;
+}
+
+// A SUB or FUNCTION header of a script line ("FUNCTION NAME"), or empty.
+QString procedure_header(const QString& line) {
+    QString text = line.toUpper();
+    if (text.startsWith(QLatin1String("PUBLIC "))) text = trimmed_blanks(QStringView(text).sliced(7));
+    if (text.startsWith(QLatin1String("PRIVATE "))) text = trimmed_blanks(QStringView(text).sliced(8));
+    if (!text.startsWith(QLatin1String("SUB ")) && !text.startsWith(QLatin1String("FUNCTION "))) return {};
+    const qsizetype paren = text.indexOf(QLatin1Char('('));
+    return trimmed_blanks(paren < 0 ? QStringView(text) : QStringView(text).first(paren));
+}
+
+}  // namespace
+
+MarkupScanner::MarkupScanner(const TagDatabase& db, ResultList& results, MetaSlots& metas, AnalyzeMode mode)
+    : db_(db), results_(results), metas_(metas), mode_(mode), reporter_(results),
+      tag_checker_(db, tag_list_, reporter_), text_checker_(db.entities(), reporter_) {}
+
+bool MarkupScanner::scan_file(const QString& path, const QString& document) {
+    if (mode_ == AnalyzeMode::count) {
+        ++files_counted_;
+        return true;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    scan_text(decode_document(bytes).text, bytes.size(), path, document);
+    return true;
+}
+
+void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& path, const QString& document) {
+    start_file(path, document);
+    if (mode_ == AnalyzeMode::cleanup) tokens_.page = text;
+    const QStringView all(text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = start;
+        while (end < all.size() && all[end] != u'\n' && all[end] != u'\r') ++end;
+        scan_line(all.sliced(start, end - start), start);
+        if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n') ++end;
+        start = end + 1;
+    }
+    finish_file(bytes);
+}
+
+void MarkupScanner::start_file(const QString& path, const QString& document) {
+    reporter_.file = path;
+    reporter_.line = 0;
+    link_owner_ = document.isEmpty() ? path : document;
+    text_buffer_.clear();
+    tag_buffer_.clear();
+    title_text_.clear();
+    tag_list_.clear();
+    tokens_ = TokenStream{};
+    script_counts_ = {};
+    metas_.clear_slots();
+    in_tag_ = in_title_ = false;
+    text_first_ = -1;
+    const PageKind kind = page_kind(link_owner_);
+    in_script_ = tokens_.began_in_script = kind == PageKind::javascript || kind == PageKind::vbscript;
+    javascript_ = kind != PageKind::vbscript;
+    in_style_ = tokens_.began_in_style = kind == PageKind::stylesheet;
+}
+
+void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
+    if (progress_) progress_->advance_progress(progress_slot_, static_cast<int>(raw.size()) + 2);
+    ++reporter_.line;
+    if (collect_links) collect_link(raw);
+
+    // A text, tag or title running over several lines reads as if each line end were one blank.
+    if (!text_buffer_.isEmpty() && !text_buffer_.endsWith(QLatin1Char(' '))) text_buffer_ += QLatin1Char(' ');
+    if (!tag_buffer_.isEmpty() && tag_buffer_ != QLatin1String("<")) {
+        while (!tag_buffer_.isEmpty() && is_markup_blank(tag_buffer_.back())) tag_buffer_.chop(1);
+        tag_buffer_ += QLatin1Char(' ');
+    }
+    if (in_title_ && !title_text_.isEmpty() && !title_text_.endsWith(QLatin1Char(' '))) title_text_ += QLatin1Char(' ');
+
+    const QStringView line = trim_blanks(raw);
+    line_offset_ = offset + (line.data() - raw.data());
+    qsizetype i = 0;
+    while (i < line.size()) {
+        // A run of characters other than "<", ">" and TAB changes no state: it goes to its buffer at once.
+        qsizetype end = i;
+        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t') ++end;
+        if (end == i) {
+            scan_character(line, i++);
+            continue;
+        }
+        const QStringView run = line.sliced(i, end - i);
+        if (mode_ == AnalyzeMode::help_check && in_title_) title_text_ += run;
+        if (in_tag_) tag_buffer_ += run;
+        else note_text(run, line_offset_ + i);
+        i = end;
+    }
+    flush_text();
+}
+
+void MarkupScanner::scan_character(QStringView line, qsizetype i) {
+    const QChar c = line[i] == u'\t' ? QChar(u' ') : line[i];
+    if (mode_ == AnalyzeMode::help_check && in_title_) title_text_ += c;
+    if (c == u'<' && in_script_ && has_at(line, i, QLatin1StringView("</SCRIPT"))) {
+        flush_text();
+        in_script_ = false;
+    }
+    if (c == u'<' && in_style_ && has_at(line, i, QLatin1StringView("</STYLE"))) {
+        flush_text();
+        in_style_ = false;
+    }
+    if (c == u'<' && !in_script_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
+        flush_text();
+        in_tag_ = true;
+    }
+    if (!in_tag_) {
+        note_text(QStringView(&c, 1), line_offset_ + i);
+        return;
+    }
+    if (tag_buffer_.isEmpty()) tag_begin_ = line_offset_ + i;
+    tag_buffer_ += c;
+    if (c != u'>') return;
+    tag_end_ = line_offset_ + i + 1;
+    // A comment ends at "-->", so the markup it hides is not read as tags.
+    const bool comment_open = tag_buffer_.startsWith(QLatin1String("<!--")) &&
+                              (tag_buffer_.size() < 7 || !tag_buffer_.endsWith(QLatin1String("-->")));
+    if (!comment_open) end_tag();
+}
+
+// Appends text and keeps the page positions of its first and last non-blank character.
+void MarkupScanner::note_text(QStringView run, qsizetype at) {
+    text_buffer_ += run;
+    const QStringView core = trim_blanks(run);
+    if (core.isEmpty()) return;
+    const qsizetype first = at + (core.data() - run.data());
+    if (text_first_ < 0) text_first_ = first;
+    text_end_ = first + core.size();
+}
+
+void MarkupScanner::end_tag() {
+    if (starts_with_ci(tag_buffer_, QLatin1StringView("<SCRIPT"))) {
+        in_script_ = true;
+        javascript_ = !contains_ci(tag_buffer_, QLatin1StringView("VB"));
+    } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</SCRIPT"))) {
+        flush_text();
+        in_script_ = false;
+    }
+    if (starts_with_ci(tag_buffer_, QLatin1StringView("<STYLE"))) {
+        in_style_ = true;
+    } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</STYLE"))) {
+        flush_text();
+        in_style_ = false;
+    }
+    process_tag();
+}
+
+void MarkupScanner::flush_text() {
+    if (text_buffer_.isEmpty()) return;
+    const QString chunk = script_file ? QString() : trimmed_blanks(text_buffer_);
+    const TokenSpan span{text_first_, text_end_};
+    text_buffer_.clear();
+    text_first_ = -1;
+    if (chunk.isEmpty()) return;
+    write_token(chunk, span);
+    if (in_script_) flush_script_line(chunk);
+    else if (!in_style_) text_checker_.check_text(chunk);
+}
+
+void MarkupScanner::flush_script_line(const QString& line) {
+    ScriptCount& count = script_counts_[javascript_ ? javascript : vbscript];
+    count.lines += 1;
+    count.characters += line.size() + 2;
+    const QString header = procedure_header(line);
+    if (!header.isEmpty())
+        results_.add_result(reporter_.file, javascript_ ? record_js_function : record_vb_procedure, 0, header, {});
+}
+
+void MarkupScanner::process_tag() {
+    if (mode_ == AnalyzeMode::help_check) {
+        if (starts_with_ci(tag_buffer_, QLatin1StringView("<TITLE"))) in_title_ = true;
+        else if (starts_with_ci(tag_buffer_, QLatin1StringView("</TITLE"))) in_title_ = false;
+        else if (starts_with_ci(tag_buffer_, QLatin1StringView("<META "))) {
+            QString meta = tag_buffer_;
+            parse_meta_tag(meta, true, metas_);
+        }
+    }
+    if (!script_file) {
+        QString tag = tag_buffer_;
+        while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
+        write_token(tag, {tag_begin_, tag_end_});
+        tag = without_self_closing_slash(tag);
+        const QString name = tag_name(tag);
+        // A custom element ("my-widget") is nobody's database entry by nature.
+        if (!name.contains(QLatin1Char('-')))
+            tag_checker_.check_tag(tag, name.isEmpty() ? not_found : db_.lookup_tag(name));
+    }
+    tag_buffer_.clear();
+    in_tag_ = false;
+}
+
+void MarkupScanner::collect_link(QStringView raw) {
+    const LineLink found = find_line_link(raw);
+    if (mode_ == AnalyzeMode::help_check && found.named_target) reporter_.report_problem(105);
+    if (!found.link.isEmpty())
+        results_.add_path_result(link_owner_, record_link, 2, resolve_link(link_owner_, found.link));
+}
+
+void MarkupScanner::finish_file(qint64 bytes) {
+    flush_text();
+    const QString& file = reporter_.file;
+    results_.add_result(file, record_file_size, 0, QString::number(reporter_.line), QString::number(bytes));
+    for (const auto& [kind, index] : {std::pair{record_javascript, javascript}, std::pair{record_vbscript, vbscript}})
+        results_.add_result(file, kind, 0, QString::number(script_counts_[index].lines),
+                            QString::number(script_counts_[index].characters));
+    tag_list_.analyse_pairs(reporter_);
+    tokens_.ended_in_script = in_script_;
+    tokens_.ended_in_style = in_style_;
+    tokens_.javascript = javascript_;
+    if (mode_ == AnalyzeMode::help_check) finish_help_check();
+}
+
+void MarkupScanner::finish_help_check() {
+    const QStringView title_text(title_text_);
+    const qsizetype tag_start = title_text.indexOf(u'<');
+    metas_.meta_names[meta_title] = QStringLiteral("title");
+    metas_.meta_slots[meta_title] = trimmed_blanks(tag_start < 0 ? title_text : title_text.first(tag_start));
+    for (const int slot : {meta_title, meta_keywords, meta_description}) {
+        if (!metas_.meta_slots[slot].isEmpty()) continue;
+        reporter_.report_problem_at(whole_file_line, 200 + slot);
+        if (slot == meta_title) metas_.meta_slots[slot] = file_name_part(reporter_.file);
+        if (slot == meta_description) metas_.meta_slots[slot] = QStringLiteral("99$Other");
+    }
+    const QString& title = metas_.meta_slots[meta_title];
+    const QString& keywords = metas_.meta_slots[meta_keywords];
+    if (!keywords.isEmpty()) {
+        QStringList pieces = keywords.split(QLatin1Char(','));
+        for (const QString& keyword : pieces)
+            results_.add_result(reporter_.file, record_help_keyword, 2, trimmed_blanks(keyword), title);
+    }
+    results_.add_result(reporter_.file, record_help_description, 2, metas_.meta_slots[meta_description], title);
+}
+
+void MarkupScanner::write_token(const QString& token, TokenSpan span) {
+    if (mode_ != AnalyzeMode::cleanup) return;
+    tokens_.lines.append(token);
+    tokens_.spans.append(span);
+}
+
+}  // namespace tamsel

@@ -1,0 +1,39 @@
+#pragma once
+// Small text operations the scanner, the validator and the META tag reader share.
+#include <QLatin1StringView>
+#include <QString>
+#include <QStringView>
+
+namespace tamsel {
+
+// Removes every blank that follows an "=" and then every blank that precedes one, as if "= " and " =" were
+// replaced by "=" until none is left; one pass each way, so a long run of blanks costs no more than its length.
+QString close_spaces_around_equals(const QString& text);
+
+// ASCII white space only: a no-break space or other Unicode blank is page content and stays.
+constexpr bool is_markup_blank(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f';
+}
+
+// The text without the ASCII white space at both ends.
+QStringView trim_blanks(QStringView text);
+inline QString trimmed_blanks(QStringView text) { return trim_blanks(text).toString(); }
+
+// Markup keywords are ASCII: "script" and "SCRIPT" match, no other letter folds into them.
+constexpr char16_t ascii_upper(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c; }
+
+// Whether text has keyword (upper-case ASCII) at position pos, ignoring ASCII letter case.
+inline bool has_at(QStringView text, qsizetype pos, QLatin1StringView keyword) {
+    if (pos < 0 || pos + keyword.size() > text.size()) return false;
+    for (qsizetype i = 0; i < keyword.size(); ++i)
+        if (ascii_upper(text[pos + i].unicode()) != static_cast<char16_t>(keyword[i].unicode())) return false;
+    return true;
+}
+inline bool starts_with_ci(QStringView text, QLatin1StringView keyword) { return has_at(text, 0, keyword); }
+
+// The first position at or after from where keyword (upper-case ASCII) stands, ignoring ASCII letter case; -1.
+qsizetype index_of_ci(QStringView text, QLatin1StringView keyword, qsizetype from = 0);
+inline bool contains_ci(QStringView text, QLatin1StringView keyword) { return index_of_ci(text, keyword) >= 0; }
+
+}  // namespace tamsel

@@ -1,0 +1,22 @@
+#pragma once
+// Links of a page: the first link a line holds, and where it leads from the file that holds it.
+#include <QString>
+#include <QStringView>
+
+namespace tamsel {
+
+struct LineLink {
+    QString link;               // the first SRC=, HREF= or .open( target of the line, as written; empty for none
+    bool named_target = false;  // the line has a TARGET= that names a frame (not "_blank", "_top" ...)
+};
+
+// Reads the first link of one raw line. Keywords are found without regard to letter case; a line needs
+// " HREF", " SRC" or ".OPEN(" to hold a link. Same-page links ("#x") and links with stray quotes give none.
+LineLink find_line_link(QStringView line);
+
+// The full path a link of the file base leads to. "\" in a link reads as "/"; "../" climbs the base's
+// folders (a link that climbs above the top comes back unchanged); a link with ":" and "/" is already
+// complete (a web address); anything else is taken from the base's folder. Letter case is kept.
+QString resolve_link(const QString& base, const QString& link);
+
+}  // namespace tamsel

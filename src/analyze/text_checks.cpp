@@ -1,0 +1,98 @@
+#include "analyze/text_checks.h"
+
+#include "analyze/markup_text.h"
+#include "tagdb/fixed_tables.h"
+
+namespace tamsel {
+namespace {
+
+int digit_value(QChar c, int base) {
+    const char16_t u = c.unicode();
+    int digit = -1;
+    if (u >= u'0' && u <= u'9') digit = u - u'0';
+    else if (u >= u'a' && u <= u'f') digit = u - u'a' + 10;
+    else if (u >= u'A' && u <= u'F') digit = u - u'A' + 10;
+    return digit < base ? digit : -1;
+}
+
+// The value of a numeric reference body ("233", "x2014"); -1 when it has no digits. Large values stop
+// growing past the last code point, so no number overflows.
+long long reference_value(QStringView body) {
+    const bool hex = !body.isEmpty() && (body[0] == u'x' || body[0] == u'X');
+    const int base = hex ? 16 : 10;
+    long long value = 0;
+    int digits = 0;
+    for (qsizetype i = hex ? 1 : 0; i < body.size(); ++i) {
+        const int digit = digit_value(body[i], base);
+        if (digit < 0) break;
+        ++digits;
+        if (value <= 0x10FFFF) value = value * base + digit;
+    }
+    return digits == 0 ? -1 : value;
+}
+
+// The position of needle at or after from, remembered in cache while it stays ahead of from; none is the
+// text's size. Every search starts past the last one found, so a chunk is read once per needle.
+qsizetype next_at_or_after(QStringView text, QChar needle, qsizetype from, qsizetype& cache) {
+    if (cache < from) {
+        cache = text.indexOf(needle, from);
+        if (cache < 0) cache = text.size();
+    }
+    return cache;
+}
+
+}  // namespace
+
+TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter)
+    : entities_(entities), reporter_(reporter) {
+    for (const Entity& e : entities.entries())
+        if (!e.name.isEmpty()) lower_names_.insert(e.name.toLower());
+}
+
+void TextChecker::check_text(QStringView chunk) {
+    const bool open = chunk.contains(u'<');
+    const bool close = chunk.contains(u'>');
+    if (open && close) reporter_.report_problem(12);
+    if (open && !close) reporter_.report_problem(10);
+    if (close && !open) reporter_.report_problem(11);
+
+    qsizetype semicolon = -1, angle = -1, blank = -1;
+    for (qsizetype p = chunk.indexOf(u'&'); p >= 0; p = chunk.indexOf(u'&', p)) {
+        qsizetype end = next_at_or_after(chunk, u';', p, semicolon);
+        if (end == chunk.size()) {
+            end = next_at_or_after(chunk, u'<', p + 1, angle);
+            if (end == chunk.size()) end = chunk.size() - 1;
+        }
+        if (const qsizetype b = next_at_or_after(chunk, u' ', p + 1, blank); b < end) end = b;
+        check_entity(chunk.sliced(p, end - p + 1));
+        p = end + 1;
+        if (p >= chunk.size()) break;
+    }
+}
+
+void TextChecker::check_entity(QStringView piece) {
+    QString reference = trim_blanks(piece).toString().toLower();
+    if (reference.isEmpty()) return;
+    if (reference == QLatin1String("&")) {
+        reporter_.report_problem(13);
+        return;
+    }
+    const bool missing_semicolon = !reference.endsWith(QLatin1Char(';'));
+    if (missing_semicolon) reference += QLatin1Char(';');
+    if (reference.startsWith(QLatin1String("&#"))) {
+        check_numeric(reference);
+        return;
+    }
+    const QString name = reference.mid(1, reference.size() - 2);
+    if (!lower_names_.contains(name)) reporter_.report_problem(15, QLatin1Char('&') + name + QLatin1Char(';'));
+    else if (missing_semicolon) reporter_.report_problem(14, QLatin1Char('&') + name);
+}
+
+void TextChecker::check_numeric(const QString& reference) {
+    const long long value = reference_value(QStringView(reference).sliced(2).chopped(1));
+    if (value >= 0 && value < 256) return;
+    if (value >= 0 && value <= 0xFFFF && entities_.find_code(static_cast<int>(value)) >= 0) return;
+    reporter_.report_problem(16, reference);
+}
+
+}  // namespace tamsel

@@ -1,0 +1,159 @@
+#include "cli/cli_check.h"
+
+#include "analyze/markup_scanner.h"
+#include "analyze/message_text.h"
+#include "analyze/site_walk.h"
+#include "app/progress_model.h"
+#include "cli/cli_common.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <unistd.h>
+
+namespace tamsel::cli {
+
+const char* const check_help =
+    "usage: tamsel check [--mode report|help] [--records] PATH...\n"
+    "Checks pages and website folders and prints every problem as PATH:LINE: error|warning: MESSAGE [CODE].\n"
+    "A file is checked as a document of its type; a folder is walked as the site scan walks it: its\n"
+    "*.HTM* files (a folder's files before its sub-folders), then its *.JS and *.VBS files for links only.\n"
+    "  --mode report   the page checks (the default)\n"
+    "  --mode help     also what a help project needs: title, keywords, description, no named frame targets\n"
+    "  --records       print every entry of the result list (statistics, links, functions included) as\n"
+    "                  tab-separated File, Line, Code, Text1, Text2, Sequence\n"
+    "Exit status: 0 no errors (warnings allowed), 1 errors found, 2 bad usage or unreadable input.\n";
+
+namespace {
+
+struct CheckOptions {
+    AnalyzeMode mode = AnalyzeMode::report;
+    bool records = false;
+    QStringList paths;
+    QString error;
+};
+
+CheckOptions parse_check(const QStringList& args) {
+    CheckOptions o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--records")) {
+            o.records = true;
+        } else if (a == QLatin1String("--mode")) {
+            const QString mode = args.value(++i);
+            if (mode == QLatin1String("report")) o.mode = AnalyzeMode::report;
+            else if (mode == QLatin1String("help")) o.mode = AnalyzeMode::help_check;
+            else o.error = QStringLiteral("--mode takes report or help, not '%1'").arg(mode);
+        } else if (a.startsWith(QLatin1String("--"))) {
+            o.error = QStringLiteral("unknown option ") + a;
+        } else {
+            o.paths.append(a);
+        }
+    }
+    if (o.paths.isEmpty() && o.error.isEmpty()) o.error = QStringLiteral("no PATH given");
+    return o;
+}
+
+// A progress line on a terminal (the files done, and the file being read); only when standard error is one.
+class TerminalProgress : public ProgressListener {
+public:
+    void progress_opened(int, const QString&, bool) override {}
+    void progress_changed(int slot, int percent) override {
+        if (percent_[slot] == percent) return;  // the model repeats 100 for every step past the end
+        percent_[slot] = percent;
+        err() << "\rtamsel check: files " << qMax(0, percent_[1]) << "%, file " << qMax(0, percent_[0]) << "%   "
+              << Qt::flush;
+    }
+    void progress_closed() override { err() << "\r" << QString(40, QLatin1Char(' ')) << "\r" << Qt::flush; }
+
+private:
+    int percent_[2] = {-1, -1};
+};
+
+QString diagnostic(const ResultEntry& e, const QString& shown_path) {
+    QString place = shown_path;
+    if (e.line != whole_file_line) place += QLatin1Char(':') + QString::number(e.line);
+    return place + (is_error_code(e.code) ? QStringLiteral(": error: ") : QStringLiteral(": warning: ")) +
+           message_text(e.code, e.text1, e.text2) + QStringLiteral(" [") + QString::number(e.code) + QLatin1Char(']');
+}
+
+QString record(const ResultEntry& e) {
+    return QStringList{e.file, QString::number(e.line), QString::number(e.code), e.text1, e.text2,
+                       QString::number(e.sequence)}.join(QLatin1Char('\t'));
+}
+
+// The files named on the command line, folders walked; unreadable names are reported and flagged.
+QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
+    QList<SiteFile> files;
+    for (const QString& p : paths) {
+        const QFileInfo info(p);
+        if (info.isDir() && info.isReadable()) files += site_files(p);
+        else if (info.isFile() && info.isReadable()) files.append({p, info.size(), false, true});
+        else {
+            err() << "tamsel: cannot read " << p << Qt::endl;
+            *unreadable = true;
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+int run_check(const QStringList& args) {
+    if (wants_help(args)) {
+        out() << check_help;
+        return exit_done;
+    }
+    const CommonOptions common = parse_common(args);
+    const CheckOptions options = parse_check(common.rest);
+    if (!common.error.isEmpty() || !options.error.isEmpty()) {
+        err() << "tamsel check: " << (common.error.isEmpty() ? options.error : common.error) << "\n" << check_help;
+        return exit_usage;
+    }
+    CliContext context(common);
+    if (!context.ok()) return exit_usage;
+    Workspace& ws = context.ws();
+
+    bool unreadable = false;
+    const QList<SiteFile> files = gather(options.paths, &unreadable);
+    TerminalProgress terminal;
+    ProgressModel progress(isatty(STDERR_FILENO) ? &terminal : nullptr);
+    progress.open_progress(QStringLiteral("Files"), 0, QStringLiteral("Project"), static_cast<int>(files.size()));
+
+    ws.results.clear();
+    MarkupScanner scanner(ws.db, ws.results, ws.metas, options.mode);
+    scanner.set_progress(&progress, 0);
+    QHash<QString, QString> shown;  // full path -> the path as the user wrote it
+    int scanned = 0;
+    for (const SiteFile& f : files) {
+        if (!f.scanned) {
+            progress.advance_progress(1, 1);
+            continue;
+        }
+        const QString full = QDir::cleanPath(QFileInfo(f.path).absoluteFilePath());
+        shown.insert(full, QDir::cleanPath(f.path));
+        scanner.script_file = f.script_file;
+        progress.set_progress_maximum(0, static_cast<int>(qMin<qint64>(f.size, INT_MAX)));
+        if (scanner.scan_file(full)) ++scanned;
+        else {
+            err() << "tamsel: cannot read " << f.path << Qt::endl;
+            unreadable = true;
+        }
+        progress.advance_progress(1, 1);
+    }
+    progress.close_progress();
+    ws.results.sort_results();
+
+    for (const ResultEntry& e : ws.results.entries()) {
+        if (options.records) out() << record(e) << '\n';
+        else if (e.line > 0) out() << diagnostic(e, shown.value(e.file, e.file)) << '\n';
+    }
+    out().flush();
+    err() << "tamsel check: " << scanned << (scanned == 1 ? " file, " : " files, ") << ws.results.error_count
+          << (ws.results.error_count == 1 ? " error, " : " errors, ") << ws.results.warning_count
+          << (ws.results.warning_count == 1 ? " warning" : " warnings") << Qt::endl;
+    if (unreadable) return exit_usage;
+    return ws.results.error_count > 0 ? exit_problems : exit_done;
+}
+
+}  // namespace tamsel::cli

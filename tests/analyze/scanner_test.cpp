@@ -1,0 +1,172 @@
+// The markup scanner and the validator's checks: the problems a page gives, with their lines and texts.
+#include "scan_support.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace tamsel;
+using test::problems;
+using test::records;
+using test::scan_page;
+
+class ScannerTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The faulty pages of tests/golden/check hold the common faults; these are the finer points.
+    void page_gives_its_problems_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");  // "LINE CODE TEXT1|TEXT2"
+        QTest::newRow("a style block does not hide tags") << "<STYLE>p { color: red }<B></STYLE>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("unknown tag: code 6 only") << "<FOO BAR=1.5 X='y>" << QStringList{"1 1 |", "1 101 |", "1 6 <FOO>|"};
+        QTest::newRow("empty tag") << "<>" << QStringList{"1 6 <>|"};
+        QTest::newRow("tangled tags on their lines") << "<B>\n<I>\n</B>\n</I>" << QStringList{"3 18 </B>|</I>", "4 18 </I>|</B>"};
+        QTest::newRow("a slash of an unquoted value stays") << "<A HREF=x/>y</A>" << QStringList{"1 102 HREF=X/|"};
+    }
+    void page_gives_its_problems() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
+    void a_tag_takes_any_number_of_attributes() {
+        QString page = QStringLiteral("<IMG");
+        for (int i = 0; i < 300; ++i) page += QStringLiteral(" data-a%1=1").arg(i);
+        page += QStringLiteral(" SRC=\"x.gif\" WIDTH=1 BOGUS=2>");
+        QCOMPARE(problems(scan_page(page).results), QStringList{"1 19 BOGUS|IMG"});
+    }
+
+    void counts_errors_and_warnings() {
+        const test::ScanOutcome s = scan_page("<A HREF='x'>y\n&foo;\n<IMG SRC=a.gif>");
+        QCOMPARE(s.results.error_count, 2);    // 3 for <A>, 15
+        QCOMPARE(s.results.warning_count, 2);  // 101, 102
+    }
+
+    void statistics_and_script_functions() {
+        const QString page = QStringLiteral(
+            "<SCRIPT LANGUAGE=\"JavaScript\">\n"
+            "function Show(a) {\n"
+            "}\n"
+            "</SCRIPT>\n"
+            "<SCRIPT LANGUAGE=\"VBScript\">\n"
+            "Public Sub Hello()\n"
+            "\tPrivate Function Add(a, b)\n"
+            "End Sub\n"
+            "</SCRIPT>\n");
+        const test::ScanOutcome s = scan_page(page);
+        QCOMPARE(problems(s.results), QStringList());
+        QCOMPARE(records(s.results, record_file_size), QStringList{"9|" + QString::number(page.toUtf8().size())});
+        QCOMPARE(records(s.results, record_javascript), QStringList{"2|23"});
+        QCOMPARE(records(s.results, record_vbscript), QStringList{"3|57"});
+        QCOMPARE(records(s.results, record_js_function), QStringList{"FUNCTION SHOW|"});
+        QCOMPARE(records(s.results, record_vb_procedure), (QStringList{"SUB HELLO|", "FUNCTION ADD|"}));
+    }
+
+    void file_type_decides_where_scripts_are_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("functions");
+        QTest::addColumn<QStringList>("problems");
+        QTest::newRow("a .JS file is script throughout") << "/s/a.js" << QStringList{"FUNCTION A|"} << QStringList();
+        QTest::newRow("a .HTM page is not") << "/s/a.htm" << QStringList() << QStringList{"1 10 |"};
+        QTest::newRow("a .CSS file is style: no text checks") << "/s/a.CSS" << QStringList() << QStringList();
+    }
+    void file_type_decides_where_scripts_are() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, functions);
+        QFETCH(QStringList, problems);
+        const test::ScanOutcome s = scan_page("function a(x) { return x < 1; }", AnalyzeMode::report, name);
+        QCOMPARE(records(s.results, record_js_function), functions);
+        QCOMPARE(test::problems(s.results), problems);
+    }
+
+    void the_counting_pass_reads_nothing() {
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(test::scan_database(), results, metas, AnalyzeMode::count);
+        QVERIFY(scanner.scan_file("/nonexistent/page.htm"));
+        QCOMPARE(scanner.files_counted(), 1);
+        QCOMPARE(results.count(), 0);
+    }
+
+    void links_are_resolved_against_the_page_or_its_document() {
+        const QString page = QStringLiteral("<IMG SRC=\"../img/Logo.gif\" ALT=\"x\">");
+        QCOMPARE(records(scan_page(page, AnalyzeMode::report, "/Site/Sub/p.htm").results, record_link),
+                 QStringList{"/Site/img/Logo.gif|"});
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(test::scan_database(), results, metas, AnalyzeMode::report);
+        scanner.scan_text(page, page.size(), "/tmp/copy.$$$", "/Site/Deep/Down/p.htm");
+        QCOMPARE(results.entries().first().file, QStringLiteral("/Site/Deep/Down/p.htm"));
+        QCOMPARE(results.entries().first().text1, QStringLiteral("/Site/Deep/img/Logo.gif"));
+        scanner.collect_links = false;
+        results.clear();
+        scanner.scan_text(page, page.size(), "/tmp/copy.$$$", "/Site/p.htm");
+        QCOMPARE(records(results, record_link), QStringList());
+    }
+
+    void help_check_reads_title_keywords_and_description() {
+        const test::ScanOutcome s = scan_page(
+            "<HEAD><TITLE>My\nPage</TITLE>\n<META NAME=\"keywords\" CONTENT=\"alpha, beta,,gamma\">\n"
+            "<META name = 'Description' content='About it'></HEAD>\n"
+            "<A HREF=\"a.htm\" TARGET=\"main\">a</A> <A HREF=\"b.htm\" TARGET=\"_top\">b</A>\n"
+            "<A TARGET=_blank HREF=\"c.htm\">c</A>",
+            AnalyzeMode::help_check);
+        QCOMPARE(problems(s.results), (QStringList{"4 101 |", "5 105 |", "6 102 TARGET=_BLANK|"}));
+        QCOMPARE(records(s.results, record_help_keyword),
+                 (QStringList{"ALPHA|MY PAGE", "BETA|MY PAGE", "|MY PAGE", "GAMMA|MY PAGE"}));
+        QCOMPARE(records(s.results, record_help_description), QStringList{"ABOUT IT|MY PAGE"});
+        QCOMPARE(s.metas.meta_slots[meta_title], QStringLiteral("My Page"));
+    }
+
+    void help_check_reports_what_is_missing() {
+        const test::ScanOutcome s = scan_page("<P>x <A HREF=\"a.htm\" TARGET=\"main\">", AnalyzeMode::help_check);
+        QCOMPARE(problems(s.results), (QStringList{"1 105 |", "1 3 <A>|", "32767 203 |", "32767 204 |", "32767 205 |"}));
+        QCOMPARE(s.results.warning_count, 4);
+        QCOMPARE(records(s.results, record_help_keyword), QStringList());
+        QCOMPARE(records(s.results, record_help_description), QStringList{"99$OTHER|PAGE.HTM"});
+        QCOMPARE(problems(scan_page("<P>x <A HREF=\"a.htm\" TARGET=\"main\">").results), QStringList{"1 3 <A>|"});
+    }
+
+    void cleanup_mode_hands_every_chunk_and_tag_on() {
+        const test::ScanOutcome s = scan_page(
+            "<P>Hello  there\n<A\n  HREF=x >world</A> <br />\n<SCRIPT>\n  var a = 1;\n</SCRIPT>\n<STYLE>\np {}\n",
+            AnalyzeMode::cleanup);
+        QCOMPARE(s.tokens.lines, (QStringList{"<P>", "Hello  there", "<A HREF=x>", "world", "</A>", "<br />", "<SCRIPT>",
+                                              "var a = 1;", "</SCRIPT>", "<STYLE>", "p {}"}));
+        QStringList from_page;  // what each token stands for in the page, as written there
+        for (const TokenSpan& span : s.tokens.spans) from_page << s.tokens.page.mid(span.begin, span.end - span.begin);
+        QCOMPARE(from_page, (QStringList{"<P>", "Hello  there", "<A\n  HREF=x >", "world", "</A>", "<br />", "<SCRIPT>",
+                                         "var a = 1;", "</SCRIPT>", "<STYLE>", "p {}"}));
+        QVERIFY(s.tokens.ended_in_style);
+        QVERIFY(!s.tokens.ended_in_script);
+        QVERIFY(scan_page("<P>x").tokens.lines.isEmpty());  // only cleanup produces tokens
+        QVERIFY(scan_page("var a;", AnalyzeMode::cleanup, "/s/a.js").tokens.began_in_script);
+    }
+
+    // Each of these would take hours if some step re-read what it had read; and none may crash.
+    void hostile_input_is_read_in_one_pass_data() {
+        QTest::addColumn<QString>("page");
+        const int n = 200000;
+        QTest::newRow("one line of ampersands") << QString(n, QLatin1Char('&'));
+        QTest::newRow("one line of < without >") << QStringLiteral("<a ") + QString(n, QLatin1Char('<'));
+        QTest::newRow("a tag over many lines") << QStringLiteral("<A\n") + QStringLiteral("X=1\n").repeated(n);
+        QTest::newRow("blanks around =") << QStringLiteral("<A X") + QString(n, QLatin1Char(' ')) + "=" + QString(n, QLatin1Char(' ')) + "1>";
+        QTest::newRow("many unclosed titles") << QStringLiteral("<HEAD>") + QStringLiteral("<TITLE>\n").repeated(n / 10);
+        QTest::newRow("cells in one row") << QStringLiteral("<TABLE><TR>") + QStringLiteral("<TD>x</TD>").repeated(n / 10);
+        QTest::newRow("deep nesting") << QStringLiteral("<B>").repeated(n / 10) + QStringLiteral("</B>").repeated(n / 10);
+        QString binary;
+        quint32 seed = 7;
+        for (int i = 0; i < n; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            binary += QChar(static_cast<char16_t>((seed >> 16) & 0xFF));
+        }
+        QTest::newRow("binary bytes") << binary;
+    }
+    void hostile_input_is_read_in_one_pass() {
+        QFETCH(QString, page);
+        const test::ScanOutcome s = scan_page(page, AnalyzeMode::cleanup);
+        QVERIFY(!s.results.entries().isEmpty());
+    }
+};
+
+TAMSEL_TEST(ScannerTest)
+#include "scanner_test.moc"
