@@ -1,7 +1,10 @@
 #pragma once
 // The one owner of the system's shared state, handed by reference to whoever needs it.
+#include "app/document_set.h"
+#include "app/progress_model.h"
 #include "app/recent_files.h"
 #include "app/window_state.h"
+#include "colour/colorize.h"
 #include "platform/paths.h"
 #include "settings/config_table.h"
 #include "settings/tool_search.h"
@@ -28,6 +31,9 @@ public:
     ToolSearch tools;
     WindowState window;
     CommandStates commands;
+    DocumentSet documents;
+    ProgressModel progress;
+    ColouringState colouring;  // lives for the run: colouring does not reset it between runs
 };
 
 // Deletes untitled documents an earlier run left: "New File 01.*" to "New File 99.*" in folder.
