@@ -14,6 +14,8 @@ void ProgressBar::open_progress(const QString& caption0, int maximum0, const QSt
 }
 
 void ProgressBar::open_bar(const QString& caption, int maximum) {
+    // Events run as the editor freezes: a tab click then must not switch the document under the operation.
+    state_.tabs_updating = true;
     batch_.begin_batch(u"open_bar");
     open_progress(caption, maximum, QString(), 0);
 }
