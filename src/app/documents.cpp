@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <array>
+#include <cstring>
+#include <type_traits>
 
 namespace tamsel {
 namespace {
@@ -148,6 +150,10 @@ void Documents::tab_clicked(int index) {
     preview_.refresh_preview();
 }
 
+// The scratch file holds the text as UTF-8 and the colour runs as they are in memory: it is written and
+// read by the same run of the program only.
+static_assert(std::is_trivially_copyable_v<ColourRun>);
+
 bool Documents::put_aside(DocumentRecord& record) {
     record.changed = ws_.window.doc_changed;
     record.sel_start = editor_.selection_start();
@@ -157,8 +163,8 @@ bool Documents::put_aside(DocumentRecord& record) {
     QSaveFile f(ws_.paths.document_scratch(record.scratch_number));
     if (f.open(QIODevice::WriteOnly)) {
         QDataStream out(&f);
-        out << scratch_magic << editor_.text() << static_cast<qint64>(runs.size());
-        for (const ColourRun& r : runs) out << static_cast<qint64>(r.start) << static_cast<qint64>(r.length) << r.colour;
+        out << scratch_magic << editor_.text().toUtf8()
+            << QByteArray::fromRawData(reinterpret_cast<const char*>(runs.constData()), runs.size() * qsizetype(sizeof(ColourRun)));
         if (out.status() == QDataStream::Ok && f.commit()) return true;
     }
     show_error(QStringLiteral("The document %1 cannot be put aside: %2").arg(record.path, f.errorString()));
@@ -170,18 +176,12 @@ bool Documents::take_back(const DocumentRecord& record) {
     if (f.open(QIODevice::ReadOnly)) {
         QDataStream in(&f);
         quint32 magic = 0;
-        QString text;
-        qint64 count = 0;
-        in >> magic >> text >> count;
-        QList<ColourRun> runs;
-        for (qint64 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-            qint64 start = 0, length = 0;
-            ColourValue colour = 0;
-            in >> start >> length >> colour;
-            runs.append({start, length, colour});
-        }
-        if (magic == scratch_magic && in.status() == QDataStream::Ok) {
-            editor_.set_text(text);
+        QByteArray text, packed;
+        in >> magic >> text >> packed;
+        if (magic == scratch_magic && in.status() == QDataStream::Ok && packed.size() % qsizetype(sizeof(ColourRun)) == 0) {
+            QList<ColourRun> runs(packed.size() / qsizetype(sizeof(ColourRun)));
+            std::memcpy(runs.data(), packed.constData(), static_cast<std::size_t>(packed.size()));
+            editor_.set_text(QString::fromUtf8(text));
             editor_.apply_colours(runs);
             return true;
         }

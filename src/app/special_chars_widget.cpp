@@ -1,5 +1,6 @@
 #include "app/special_chars_widget.h"
 
+#include "platform/text_codec.h"
 #include "tagdb/fixed_tables.h"
 
 #include <QToolButton>
@@ -9,10 +10,16 @@ namespace {
 
 constexpr int gap = 1;
 
-// What a label shows: the character of "#n", or the entity's text itself.
+// What a label shows: the character of "#n" (codes 128 to 159 in the Windows code page, as the table
+// means them), or the entity's text itself.
 QString label_text(const Entity& e) {
-    return e.char_text.startsWith(QLatin1Char('#')) && e.code > 0 ? QString(QChar(static_cast<char16_t>(e.code))) : e.char_text;
+    if (!e.char_text.startsWith(QLatin1Char('#')) || e.code <= 0) return e.char_text;
+    if (e.code >= 128 && e.code < 160) return decode_1252(QByteArray(1, static_cast<char>(e.code)));
+    return QString(QChar(static_cast<char16_t>(e.code)));
 }
+
+// What a label inserts between "&" and ";": the name, or the "#n" form for entries that have none.
+QString insert_name(const Entity& e) { return e.name.isEmpty() ? e.char_text : e.name; }
 
 }  // namespace
 
@@ -36,7 +43,7 @@ void SpecialCharsWidget::build_special_characters(const EntityTable& entities) {
         labels_.append(label);
     };
     add(QStringLiteral("\""), QStringLiteral("quot"));
-    for (int i = 1; i < entities.count(); ++i) add(label_text(entities.at(i)), entities.at(i).name);
+    for (int i = 1; i < entities.count(); ++i) add(label_text(entities.at(i)), insert_name(entities.at(i)));
     place(width(), true);
     updateGeometry();
 }

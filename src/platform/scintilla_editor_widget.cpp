@@ -62,12 +62,18 @@ ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(pa
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // Colouring changes styles in many small runs; nobody listens for those changes, so the control is
+    // told not to report each one.
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MODEVENTMASKALL & ~SC_MOD_CHANGESTYLE));
     colour_of_style_.append(0);
     style_of_colour_.insert(0, 0);
     set_font_size(font_points_);
 }
 
-QString ScintillaEditorWidget::text() const { return QsciScintilla::text(); }
+QString ScintillaEditorWidget::text() const {
+    const long total = SendScintilla(SCI_GETLENGTH);
+    return QString::fromUtf8(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+}
 
 qsizetype ScintillaEditorWidget::length() const { return to_char(SendScintilla(SCI_GETLENGTH)); }
 
@@ -160,37 +166,59 @@ int ScintillaEditorWidget::style_for(ColourValue colour) {
     return style;
 }
 
+std::vector<char> ScintillaEditorWidget::styles(long from, long to) const {
+    std::vector<char> styled(static_cast<std::size_t>(2 * (to - from) + 2));
+    StyledRange range{from, to, styled.data()};
+    SendScintilla(SCI_GETSTYLEDTEXT, 0UL, &range);
+    std::vector<char> only(static_cast<std::size_t>(to - from));
+    for (std::size_t i = 0; i < only.size(); ++i) only[i] = styled[2 * i + 1];
+    return only;
+}
+
 void ScintillaEditorWidget::apply_colours(const QList<ColourRun>& runs) {
+    if (runs.isEmpty()) return;
     const long total = SendScintilla(SCI_GETLENGTH);
     Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
-    long styled_to = -1;
+    struct Styled {
+        long from, to;
+        char style;
+    };
+    std::vector<Styled> spans;
+    spans.reserve(static_cast<std::size_t>(runs.size()));
+    bool gaps = false;
     for (const ColourRun& r : runs) {
-        const int style = style_for(r.colour);
+        const char style = static_cast<char>(style_for(r.colour));
         const long from = cursor.byte_of(r.start);
         const long to = cursor.byte_of(r.start + r.length);
         if (to <= from) continue;
-        if (from != styled_to) SendScintilla(SCI_STARTSTYLING, from, 0L);
-        SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(to - from), static_cast<long>(style));
-        styled_to = to;
+        gaps = gaps || (!spans.empty() && spans.back().to != from);
+        spans.push_back({from, to, style});
     }
+    if (spans.empty()) return;
+    // One pass over the whole stretch: the styles of the gaps between runs are read first and kept.
+    const long first = spans.front().from;
+    std::vector<char> bytes = gaps ? styles(first, spans.back().to) : std::vector<char>(static_cast<std::size_t>(spans.back().to - first));
+    for (const Styled& s : spans) std::fill(bytes.begin() + (s.from - first), bytes.begin() + (s.to - first), s.style);
+    SendScintilla(SCI_STARTSTYLING, first, 0L);
+    SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(bytes.size()), bytes.data());
 }
 
 QList<ColourRun> ScintillaEditorWidget::colour_runs() const {
     const long total = SendScintilla(SCI_GETLENGTH);
     if (total == 0) return {};
-    std::vector<char> styled(static_cast<std::size_t>(2 * total + 2));
-    StyledRange range{0, total, styled.data()};
-    SendScintilla(SCI_GETSTYLEDTEXT, 0UL, &range);
-    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    const std::vector<char> style = styles(0, total);
+    qsizetype count = 1;
+    for (long b = 1; b < total; ++b) count += style[b] != style[b - 1] ? 1 : 0;
     QList<ColourRun> runs;
+    runs.reserve(count);
+    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
     long run_byte = 0;
-    auto style_at = [&](long b) { return static_cast<unsigned char>(styled[static_cast<std::size_t>(2 * b + 1)]); };
     for (long b = 1; b <= total; ++b) {
-        if (b < total && style_at(b) == style_at(run_byte)) continue;
-        const int style = style_at(run_byte);
+        if (b < total && style[b] == style[run_byte]) continue;
+        const auto number = static_cast<unsigned char>(style[run_byte]);
         const qsizetype start = cursor.char_of(run_byte);
         const qsizetype end = cursor.char_of(b);
-        runs.append({start, end - start, style < colour_of_style_.size() ? colour_of_style_[style] : 0});
+        runs.append({start, end - start, number < colour_of_style_.size() ? colour_of_style_[number] : 0});
         run_byte = b;
     }
     return runs;

@@ -8,6 +8,7 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
+#include <vector>
 
 namespace tamsel {
 
@@ -55,6 +56,8 @@ public:
 
 private:
     int style_for(ColourValue colour);
+    // The style numbers of the bytes from to to.
+    std::vector<char> styles(long from, long to) const;
     void style_font(int style);
 
     QHash<ColourValue, int> style_of_colour_;
