@@ -49,6 +49,16 @@ const DocumentRecord* Documents::active() const {
     return i >= 1 && i <= ws_.documents.count() ? &ws_.documents.at(i) : nullptr;
 }
 
+bool Documents::write_scratch_copy() {
+    view_.set_busy(true);
+    QSaveFile f(ws_.paths.analysis_scratch(1));
+    const QByteArray bytes = editor_.text().toUtf8();
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    view_.set_busy(false);
+    if (!ok) show_error(f.fileName() + QStringLiteral(": ") + f.errorString());
+    return ok;
+}
+
 void Documents::show_error(const QString& text) {
     ws_.dialogs.message_box({text, app_title, Buttons::Ok, Icon::Exclamation});
 }

@@ -52,6 +52,8 @@ public:
     void open_at_startup();
 
     const DocumentRecord* active() const;
+    // The editor text as plain text in analysis scratch file 1, for the commands that analyse a copy.
+    bool write_scratch_copy();
 
 private:
     bool read_file(const QString& path, DecodedText& out);

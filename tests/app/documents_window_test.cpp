@@ -105,6 +105,11 @@ private Q_SLOTS:
         QVERIFY(!f.ws->window.doc_changed);
         QVERIFY(f.dialogs.file_requests.isEmpty());
         QCOMPARE(f.ws->recent.entry(0), page);
+        // The analysis commands read a plain copy, which a save makes stale.
+        QVERIFY(w.documents().write_scratch_copy());
+        QCOMPARE(read_bytes(f.ws->paths.analysis_scratch(1)), QString::fromLatin1("caf<br>\n\xE9\nend\n").toUtf8());
+        w.dispatch(QStringLiteral("id_File_Save"));
+        QVERIFY(!QFile::exists(f.ws->paths.analysis_scratch(1)));
     }
 
     void untitled_documents_save_through_the_dialog() {

@@ -62,6 +62,15 @@ private Q_SLOTS:
         QVERIFY(f.ws->window.text_dirty);
     }
 
+    void escape_in_the_editor_requests_a_stop_once() {
+        AppFixture f;
+        EditTextWidget& edit = editor_with(f, "text");
+        edit.setFocus();
+        QTest::keyClick(&edit, Qt::Key_Escape);
+        QVERIFY(f.ws->window.stop_request);
+        QCOMPARE(f.dialogs.beeps, 1);
+    }
+
     void tab_does_not_replace_the_selection() {
         AppFixture f;
         EditTextWidget& edit = editor_with(f, "abcd");
