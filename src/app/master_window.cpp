@@ -224,11 +224,18 @@ void MasterWindow::splitter_moved(int position) {
 
 void MasterWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    layout_view();
+    refresh_command_states();
     // A missing data file ends the program at the window's first activation, after the loader's message.
     if (!fatal_checked_) {
         fatal_checked_ = true;
         if (ws_.db.db_fatal) QTimer::singleShot(0, this, &QWidget::close);
     }
+}
+
+void MasterWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layout_view();  // the split keeps its ratio
 }
 
 void MasterWindow::closeEvent(QCloseEvent* event) {
