@@ -72,10 +72,7 @@ QStringList Dispatcher::routed_ids() {
 }
 
 void Dispatcher::dispatch_command(const QString& id) {
-    if (ws_.window.tabs_updating) {
-        ws_.dialogs.beep();
-        return;
-    }
+    if (ws_.window.tabs_updating) return;
     for (const Route& r : routes()) {
         if (r.id == id) {
             (this->*r.run)();

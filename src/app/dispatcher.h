@@ -23,8 +23,8 @@ public:
         : ws_(ws), editor_(editor), view_(view), clipboard_(clipboard), documents_(documents), preview_(preview),
           colouring_(colouring) {}
 
-    // Runs the action of id; ignored (with a beep) while tabs_updating is on. An exit request is left in
-    // the window state for the main window to act on.
+    // Runs the action of id; ignored while tabs_updating is on (a long operation runs). An exit request
+    // is left in the window state for the main window to act on.
     void dispatch_command(const QString& id);
 
     // The choice of the new-document dialog; until that dialog exists a blank HTML page is made.

@@ -29,7 +29,8 @@ QString qt_filter(QStringView description, const QString& patterns) {
 // The Qt filters of one entry: entry 1 also offers ASP files, entry 9 names the index pages.
 QStringList entry_filters(const FileFilter& f) {
     if (f.index == 9) return {qt_filter(f.description, QStringLiteral("index.htm index.html default.htm default.html"))};
-    QStringList filters{qt_filter(f.description, both_cases(QStringLiteral("*.%1%2").arg(f.extension, f.index == 1 ? QStringLiteral("*") : QString())))};
+    const QString pattern = QStringLiteral("*.%1%2").arg(f.extension, f.index == 1 ? QStringLiteral("*") : QString());
+    QStringList filters{qt_filter(f.description, both_cases(pattern))};
     if (f.index == 1) filters << qt_filter(u"ASP Files", both_cases(u"*.ASP"));
     return filters;
 }

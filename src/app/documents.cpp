@@ -122,7 +122,8 @@ bool Documents::open_document(const QString& path, bool is_new) {
     }
     const int scratch = docs.free_scratch_number();
     if (scratch == 0) {
-        show_error(QStringLiteral("No more than %1 documents can be open at once.\r\nClose one of them first.").arg(DocumentSet::max_documents));
+        show_error(QStringLiteral("No more than %1 documents can be open at once.\r\nClose one of them first.")
+                       .arg(DocumentSet::max_documents));
         return false;
     }
     DecodedText file;
@@ -173,8 +174,9 @@ bool Documents::put_aside(DocumentRecord& record) {
     QSaveFile f(ws_.paths.document_scratch(record.scratch_number));
     if (f.open(QIODevice::WriteOnly)) {
         QDataStream out(&f);
+        const auto packed_size = runs.size() * qsizetype(sizeof(ColourRun));
         out << scratch_magic << editor_.text().toUtf8()
-            << QByteArray::fromRawData(reinterpret_cast<const char*>(runs.constData()), runs.size() * qsizetype(sizeof(ColourRun)));
+            << QByteArray::fromRawData(reinterpret_cast<const char*>(runs.constData()), packed_size);
         if (out.status() == QDataStream::Ok && f.commit()) return true;
     }
     show_error(QStringLiteral("The document %1 cannot be put aside: %2").arg(record.path, f.errorString()));

@@ -69,7 +69,8 @@ bool EditTextWidget::control_key(QKeyEvent* event) {
 }
 
 void EditTextWidget::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     const int key = event->key();
     if (mods == Qt::ControlModifier && control_key(event)) return;
     if (key == Qt::Key_Tab && mods == Qt::NoModifier) {
