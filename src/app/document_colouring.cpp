@@ -26,7 +26,9 @@ bool DocumentColouring::colorize(qsizetype start, qsizetype end) {
 
 void DocumentColouring::reset_colours() {
     batch_.begin_batch(u"nohigh_click");
-    editor_.apply_colours(tamsel::remove_colouring(editor_.text(), colour_scheme(ws_.config)));
+    // One run over the whole text; its length is enough, no copy of the text is needed.
+    if (const qsizetype length = editor_.length(); length > 0)
+        editor_.apply_colours({ColourRun{0, length, colour_scheme(ws_.config).normal}});
     batch_.end_batch(u"nohigh_click");
 }
 
