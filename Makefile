@@ -36,8 +36,9 @@ configure: deps $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The editor on the sample site's front page.
 run: build
-	$(BUILD)/bin/tamsel2001
+	$(BUILD)/bin/tamsel2001 examples/site/index.htm
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,4 +1,4 @@
-// tamsel2001: the desktop editor.
+// tamsel2001: the desktop editor. Files named on the command line open after start-up.
 #include "app/master_window.h"
 #include "app/workspace.h"
 #include "platform/paths.h"
@@ -8,8 +8,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    // The browser engine of the preview shares the window's graphics context; it must be said before the
+    // application exists. Its sandbox cannot run as root, so only then is it switched off.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
     QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));
@@ -29,6 +34,12 @@ int main(int argc, char* argv[]) {
     // Untitled documents of an earlier run live in the per-user folder, where the program made them.
     tamsel::cleanup_untitled_files(paths.user_data);
 
+    // Start-up makes the per-user folder current: paths given relative to where the program started are
+    // made whole first.
+    QStringList files;
+    for (const QString& arg : app.arguments().mid(1))
+        if (!arg.startsWith(QLatin1Char('-'))) files << QDir(paths.start_folder).absoluteFilePath(arg);
+
     tamsel::QtDialogs dialogs;
     tamsel::QtSettingsStore store;
     tamsel::Workspace ws(paths, dialogs, store);
@@ -36,5 +47,6 @@ int main(int argc, char* argv[]) {
     dialogs.set_parent(&window);
     window.load();
     window.show();
+    window.open_paths(files);
     return app.exec();
 }

@@ -1,19 +1,39 @@
 #include "app/master_window.h"
 
+#include "app/batch_mode.h"
+#include "app/command_bars_widget.h"
+#include "app/command_rules.h"
+#include "app/dispatcher.h"
+#include "app/document_colouring.h"
+#include "app/documents.h"
+#include "app/edit_text_widget.h"
+#include "app/preview.h"
+#include "app/preview_pane_widget.h"
+#include "app/progress_bar.h"
+#include "app/progress_panel_widget.h"
+#include "app/special_chars_widget.h"
 #include "app/splash_widget.h"
+#include "app/typing_rules.h"
 #include "app/workspace.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
+#include "platform/system_clipboard_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QShortcut>
-#include <QThread>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QThread>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace tamsel {
@@ -28,16 +48,20 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     : QMainWindow(parent), ws_(ws), options_(options) {
     setObjectName(QStringLiteral("frm_Master"));
     setWindowTitle(app_title);
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    warning_ = new QLabel(warning_text, centre);
-    warning_->setObjectName(QStringLiteral("warning"));
-    warning_->setAlignment(Qt::AlignCenter);
-    warning_->setWordWrap(true);
-    layout->addWidget(warning_);
-    setCentralWidget(centre);
-    statusBar();
-    resize(900, 650);
+    bars_ = new CommandBars(this);
+    build_panes();
+    resize(1000, 720);
+
+    clipboard_ = std::make_unique<SystemClipboard>();
+    batch_ = std::make_unique<BatchMode>(*edit_, *this);
+    progress_ = std::make_unique<ProgressBar>(ws.progress, *batch_, ws.window, *this);
+    ws.progress.set_listener(progress_panel_);
+    colouring_ = std::make_unique<DocumentColouring>(ws, *edit_, *batch_, *progress_, *this);
+    preview_ = std::make_unique<Preview>(ws, *edit_, *this);
+    documents_ = std::make_unique<Documents>(ws, *edit_, *this, *preview_, *colouring_);
+    dispatcher_ = std::make_unique<Dispatcher>(ws, *edit_, *this, *clipboard_, *documents_, *preview_, *colouring_);
+    connect(bars_, &CommandBars::command, this, &MasterWindow::dispatch);
+    connect_editor();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -51,7 +75,76 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     connect(escape, &QShortcut::activated, this, &MasterWindow::request_stop);
 }
 
-MasterWindow::~MasterWindow() { unload(); }
+MasterWindow::~MasterWindow() {
+    unload();
+    ws_.progress.set_listener(nullptr);
+}
+
+void MasterWindow::build_panes() {
+    auto* centre = new QWidget(this);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    project_strip_ = new QTabBar(centre);
+    project_strip_->setObjectName(QStringLiteral("project_strip"));
+    project_strip_->setExpanding(false);
+    project_strip_->setDocumentMode(true);
+    column->addWidget(project_strip_);
+
+    master_container_ = new QSplitter(Qt::Vertical, centre);
+    master_container_->setObjectName(QStringLiteral("Master_Container"));
+    master_container_->setChildrenCollapsible(false);
+    auto* edit_container = new QWidget(master_container_);
+    edit_container->setObjectName(QStringLiteral("edit_container"));
+    auto* edit_box = new QVBoxLayout(edit_container);
+    edit_box->setContentsMargins(0, 0, 0, 0);
+    edit_ = new EditTextWidget(edit_container);
+    edit_box->addWidget(edit_);
+    browse_ = new PreviewPaneWidget(options_.web_engine, master_container_);
+    master_container_->addWidget(edit_container);
+    master_container_->addWidget(browse_);
+    column->addWidget(master_container_, 1);
+
+    special_ = new SpecialCharsWidget(centre);
+    column->addWidget(special_);
+    warning_ = new QLabel(warning_text, centre);
+    warning_->setObjectName(QStringLiteral("warning"));
+    warning_->setAlignment(Qt::AlignCenter);
+    warning_->setWordWrap(true);
+    column->addWidget(warning_, 1);
+    setCentralWidget(centre);
+
+    statusBar()->setObjectName(QStringLiteral("statusbar"));
+    progress_panel_ = new ProgressPanelWidget(this);
+    statusBar()->addPermanentWidget(progress_panel_);
+
+    connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { documents_->tab_clicked(index); });
+    connect(master_container_, &QSplitter::splitterMoved, this, &MasterWindow::splitter_moved);
+    connect(special_, &SpecialCharsWidget::entity_chosen, this, [this](const QString& name) {
+        edit_->replace_selection(QLatin1Char('&') + name + QLatin1Char(';'));
+        edit_->setFocus();
+    });
+}
+
+void MasterWindow::connect_editor() {
+    connect(edit_, &QsciScintilla::textChanged, this, &MasterWindow::text_changed);
+    connect(edit_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { refresh_gutter(); });
+    connect(edit_, &EditTextWidget::enter_typed, this, &MasterWindow::tracking_check);
+    connect(edit_, &EditTextWidget::states_may_change, this, &MasterWindow::refresh_command_states);
+    connect(edit_, &EditTextWidget::command_key, this, &MasterWindow::dispatch);
+    connect(edit_, &EditTextWidget::escape_pressed, this, &MasterWindow::request_stop);
+    connect(edit_, &EditTextWidget::popup_requested, this, [this](const QPoint& at) {
+        refresh_command_states();
+        bars_->popup()->exec(at);
+    });
+}
+
+// Every change of the text is an edit the user can lose: it marks the document changed.
+void MasterWindow::text_changed() {
+    mark_changed(ws_.window);
+    refresh_command_states();
+}
 
 void MasterWindow::request_stop() {
     ws_.window.stop_request = true;
@@ -69,14 +162,19 @@ void MasterWindow::load() {
     st = WindowState{};
     st.tabs_updating = true;
     ws_.recent.load_recent(ws_.store);
+    set_recent_menu(ws_.recent.menu_items());
     st.view_flags = ViewFlags{};
     ws_.db.load_database(ws_.paths.user_data, ws_.dialogs);
     setWindowTitle(versioned_caption());
+    layout_view();
+    show_document_commands(ws_.commands, false);
     st.tabs_updating = false;
     ws_.config.load_config(ws_.store, ws_.paths.user_data);
     apply_view_settings(ws_.config, st, ws_.commands);
     st.highlight_on = ws_.config.config_flag(highlight_mode);
-    refresh_warning();
+    edit_->set_tab_width(ws_.config.config_int(tab_width));
+    refresh_view();
+    refresh_command_states();
 
     // The splash stays up for its time even when loading was instant; events keep the window alive meanwhile.
     while (shown.elapsed() < options_.splash_ms) {
@@ -85,17 +183,49 @@ void MasterWindow::load() {
     }
     splash.set_close_visible(true);
     splash.close();
+    st.doc_changed = false;
     QDir::setCurrent(ws_.paths.user_data);
     timer_->start();
-    if (isVisible() && ws_.db.db_fatal) QTimer::singleShot(0, this, &QWidget::close);
+    if (ws_.db.db_fatal) {
+        if (isVisible()) QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    documents_->open_at_startup();
+}
+
+void MasterWindow::open_paths(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (path.isEmpty()) continue;
+        documents_->remember_recent(path);
+        documents_->open_document(path, false);
+    }
+    refresh_command_states();
+}
+
+void MasterWindow::dispatch(const QString& id) {
+    dispatcher_->dispatch_command(id);
+    if (ws_.window.exit_request) {
+        ws_.window.exit_request = false;
+        close();
+    }
 }
 
 void MasterWindow::tracking_check() {
-    if (preview_tracking_check(ws_.window, ws_.config)) Q_EMIT preview_refresh_requested();
+    if (!preview_tracking_check(ws_.window, ws_.config)) return;
+    Q_EMIT preview_refresh_requested();
+    preview_->refresh_preview();
+}
+
+void MasterWindow::splitter_moved(int position) {
+    if (const auto ratio = dragged_split_ratio(position, master_container_->height(), ws_.window.split_ratio))
+        ws_.window.split_ratio = *ratio;
+    layout_view();
 }
 
 void MasterWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    layout_view();
+    refresh_command_states();
     // A missing data file ends the program at the window's first activation, after the loader's message.
     if (!fatal_checked_) {
         fatal_checked_ = true;
@@ -103,8 +233,18 @@ void MasterWindow::showEvent(QShowEvent* event) {
     }
 }
 
+void MasterWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layout_view();  // the split keeps its ratio
+}
+
 void MasterWindow::closeEvent(QCloseEvent* event) {
-    // Documents are closed one by one here once the document set exists; a Cancel keeps the window open.
+    // Nothing closes while a long operation or an external browser runs; then the documents close one by
+    // one, and a Cancel keeps the window and the documents not yet closed.
+    if (waiting_ || ws_.window.tabs_updating || !documents_->close_all()) {
+        event->ignore();
+        return;
+    }
     unload();
     event->accept();
 }
@@ -113,10 +253,127 @@ void MasterWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     timer_->stop();
+    preview_->release();
     delete_analysis_scratch(ws_.paths);
     ws_.recent.save_recent(ws_.store);
 }
 
-void MasterWindow::refresh_warning() { warning_->setVisible(ws_.window.doc_count == 0); }
+// ShellView
+
+void MasterWindow::add_tab(const QString& caption, int image, const QString& tip) {
+    const QSignalBlocker quiet(project_strip_);
+    const int index = project_strip_->addTab(caption);
+    project_strip_->setTabToolTip(index, tip);
+    project_strip_->setTabData(index, image);
+}
+
+void MasterWindow::remove_tab(int index) {
+    const QSignalBlocker quiet(project_strip_);
+    project_strip_->removeTab(index);
+}
+
+void MasterWindow::select_tab(int index) {
+    const QSignalBlocker quiet(project_strip_);
+    if (index >= 0 && index < project_strip_->count()) project_strip_->setCurrentIndex(index);
+}
+
+void MasterWindow::set_tab_caption(int index, const QString& caption) { project_strip_->setTabText(index, caption); }
+void MasterWindow::set_caption(const QString& caption) { setWindowTitle(caption); }
+void MasterWindow::set_recent_menu(const QList<RecentMenuItem>& items) { bars_->set_recent_items(items); }
+
+void MasterWindow::set_document_style(LineEnds line_ends, int font_size) {
+    edit_->set_line_ends(line_ends);
+    edit_->set_font_size(font_size);
+    edit_->set_tab_width(ws_.config.config_int(tab_width));
+}
+
+void MasterWindow::layout_view() {
+    const WindowState& st = ws_.window;
+    const bool doc = st.active_doc > 0;
+    const bool editor = doc && !st.full_preview_on;
+    const bool preview = doc && (st.full_preview_on || st.split_preview_on);
+    project_strip_->setVisible(st.doc_count > 0);
+    master_container_->setVisible(doc);
+    master_container_->widget(0)->setVisible(editor);
+    browse_->setVisible(preview);
+    browse_->set_rulers(ws_.config.config_int(tamsel_rulers));
+    warning_->setVisible(!doc);
+    special_->setVisible(doc && st.view_flags.special_chars);
+    bars_->toolbar()->setVisible(st.view_flags.toolbar);
+    edit_->set_line_numbers_shown(st.view_flags.line_numbers);
+    if (editor && preview) {
+        const int height = std::max(master_container_->height(), 2);
+        const int top = static_cast<int>(static_cast<float>(height) * st.split_ratio);
+        master_container_->setSizes({top, height - top});
+    }
+}
+
+void MasterWindow::refresh_view() {
+    WindowState& st = ws_.window;
+    const bool changed = st.doc_changed;
+    if (st.view_flags.special_chars) special_->build_special_characters(ws_.db.entities());
+    st.gutter_top = -1;
+    layout_view();
+    bars_->set_checked(u"ID_ShowToolbar", st.view_flags.toolbar);
+    bars_->set_checked(u"ID_ShowLineNumbers", st.view_flags.line_numbers);
+    bars_->set_checked(u"ID_ViewSpecial", st.view_flags.special_chars);
+    // Redrawing is not an edit.
+    if (!st.tabs_updating) st.doc_changed = changed;
+}
+
+void MasterWindow::refresh_gutter() {
+    WindowState& st = ws_.window;
+    const int top = edit_->first_visible_line();
+    const int caret = edit_->line_of(edit_->selection_start()) + 1;
+    if (top == st.gutter_top && caret == st.caret_line) return;
+    st.gutter_top = top;
+    st.caret_line = caret;
+    const DocumentRecord* doc = documents_->active();
+    edit_->show_bookmarks(doc ? doc->bookmarks.data() : nullptr, doc ? doc->bookmark_count : 0);
+}
+
+void MasterWindow::refresh_command_states() {
+    const WindowState& st = ws_.window;
+    if (st.tabs_updating) return;
+    const DocumentRecord* doc = documents_->active();
+    CommandSnapshot s;
+    s.doc_active = doc != nullptr;
+    s.full_preview_on = st.full_preview_on;
+    s.active_type = st.active_type;
+    s.has_text = edit_->QsciScintilla::length() > 0;
+    s.has_selection = edit_->hasSelectedText();
+    s.clipboard_has_text = clipboard_->has_text();
+    s.can_undo = edit_->can_undo();
+    s.bookmark_count = doc ? doc->bookmark_count : 0;
+    s.use_ie = ws_.config.config_flag(use_ie);
+    s.use_netscape = ws_.config.config_flag(use_netscape);
+    tamsel::refresh_command_states(s, ws_.commands);
+    bars_->apply(ws_.commands);
+    warning_->setVisible(!s.doc_active);
+}
+
+void MasterWindow::navigate_preview(const QString& path) { browse_->navigate(path); }
+
+void MasterWindow::set_input_enabled(bool on) {
+    waiting_ = !on;
+    centralWidget()->setEnabled(on);
+    menuBar()->setEnabled(on);
+    bars_->toolbar()->setEnabled(on);
+}
+
+void MasterWindow::set_busy(bool on) {
+    if (on == busy_) return;
+    busy_ = on;
+    if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+void MasterWindow::let_events_run() { QApplication::processEvents(); }
+
+void MasterWindow::show_about() {
+    SplashWidget about(this);
+    about.set_close_visible(true);
+    about.exec();
+}
 
 }  // namespace tamsel

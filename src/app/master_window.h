@@ -1,30 +1,79 @@
 #pragma once
-// frm_Master: the main window. It only shows and asks; the state and the logic live in the workspace.
+// frm_Master: the main window. It shows the documents and delivers what the user does to the dispatcher
+// and the document set; the state lives in the workspace and the logic in QtCore-only classes.
+#include "app/shell_view.h"
+
 #include <QMainWindow>
+#include <memory>
 
 class QLabel;
+class QSplitter;
+class QTabBar;
 class QTimer;
 
 namespace tamsel {
 
+class BatchMode;
+class CommandBars;
+class Dispatcher;
+class DocumentColouring;
+class Documents;
+class EditTextWidget;
+class Preview;
+class PreviewPaneWidget;
+class ProgressBar;
+class ProgressPanelWidget;
+class SpecialCharsWidget;
+class SystemClipboard;
 class Workspace;
 
 struct MasterOptions {
-    int splash_ms = 2000;  // how long the splash stays at least, measured as elapsed time
+    int splash_ms = 2000;    // how long the splash stays at least, measured as elapsed time
+    bool web_engine = true;  // the preview pane shows pages in the browser engine (tests go without)
 };
 
-class MasterWindow : public QMainWindow {
+class MasterWindow : public QMainWindow, public ShellView {
     Q_OBJECT
 public:
     MasterWindow(Workspace& ws, MasterOptions options = {}, QWidget* parent = nullptr);
     ~MasterWindow() override;
 
-    // The start-up steps: splash, recent list, database, caption, configuration, view settings.
+    // The start-up steps: splash, recent list, database, caption, configuration, view settings, and the
+    // document that "startup_mode" asks for.
     void load();
+    // Opens files named on the command line, after start-up.
+    void open_paths(const QStringList& paths);
+    // Runs a command id and closes the window when the command asked for it.
+    void dispatch(const QString& id);
     // Runs the preview-tracking check (the timer and Enter call it).
     void tracking_check();
     // Escape: sets stop_request and beeps.
     void request_stop();
+
+    Documents& documents() { return *documents_; }
+    EditTextWidget& editor() { return *edit_; }
+    ProgressBar& progress() { return *progress_; }
+    DocumentColouring& colouring() { return *colouring_; }
+    CommandBars& bars() { return *bars_; }
+    PreviewPaneWidget& preview_pane() { return *browse_; }
+
+    // ShellView
+    void add_tab(const QString& caption, int image, const QString& tip) override;
+    void remove_tab(int index) override;
+    void select_tab(int index) override;
+    void set_tab_caption(int index, const QString& caption) override;
+    void set_caption(const QString& caption) override;
+    void set_recent_menu(const QList<RecentMenuItem>& items) override;
+    void set_document_style(LineEnds line_ends, int font_size) override;
+    void layout_view() override;
+    void refresh_view() override;
+    void refresh_gutter() override;
+    void refresh_command_states() override;
+    void navigate_preview(const QString& path) override;
+    void set_input_enabled(bool on) override;
+    void set_busy(bool on) override;
+    void let_events_run() override;
+    void show_about() override;
 
 Q_SIGNALS:
     void preview_refresh_requested();
@@ -32,17 +81,39 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void build_panes();
+    void connect_editor();
+    void text_changed();
+    void splitter_moved(int position);
     void unload();
-    void refresh_warning();
 
     Workspace& ws_;
     MasterOptions options_;
-    QLabel* warning_;
-    QTimer* timer_;
+    QLabel* warning_ = nullptr;
+    QTimer* timer_ = nullptr;
+    QTabBar* project_strip_ = nullptr;
+    QSplitter* master_container_ = nullptr;
+    EditTextWidget* edit_ = nullptr;
+    PreviewPaneWidget* browse_ = nullptr;
+    SpecialCharsWidget* special_ = nullptr;
+    ProgressPanelWidget* progress_panel_ = nullptr;
+    CommandBars* bars_ = nullptr;
+
+    std::unique_ptr<SystemClipboard> clipboard_;
+    std::unique_ptr<BatchMode> batch_;
+    std::unique_ptr<ProgressBar> progress_;
+    std::unique_ptr<DocumentColouring> colouring_;
+    std::unique_ptr<Preview> preview_;
+    std::unique_ptr<Documents> documents_;
+    std::unique_ptr<Dispatcher> dispatcher_;
+
     bool fatal_checked_ = false;
     bool unloaded_ = false;
+    bool busy_ = false;
+    bool waiting_ = false;  // an external browser runs
 };
 
 }  // namespace tamsel

@@ -1,8 +1,11 @@
 #pragma once
 // The one owner of the system's shared state, handed by reference to whoever needs it.
 #include "analyze/result_list.h"
+#include "app/document_set.h"
+#include "app/progress_model.h"
 #include "app/recent_files.h"
 #include "app/window_state.h"
+#include "colour/colorize.h"
 #include "platform/paths.h"
 #include "settings/config_table.h"
 #include "settings/tool_search.h"
@@ -30,6 +33,9 @@ public:
     ToolSearch tools;
     WindowState window;
     CommandStates commands;
+    DocumentSet documents;
+    ProgressModel progress;
+    ColouringState colouring;  // lives for the run: colouring does not reset it between runs
 
     // Filled by every analysis command: problems and records of the scanned pages, with their counters.
     ResultList results;

@@ -53,9 +53,13 @@ public:
     // Gives each run its colour; runs are in ascending order and do not overlap. Text outside the runs
     // keeps its colour.
     virtual void apply_colours(const QList<ColourRun>& runs) = 0;
+    // The colours of the whole text as ascending runs, so that a document put aside keeps its colouring.
+    virtual QList<ColourRun> colour_runs() const { return {}; }
 
     virtual bool can_undo() const = 0;
     virtual void undo() = 0;
+    // Forgets the undo history: a document just loaded cannot be undone into the one before it.
+    virtual void clear_undo() {}
 
     // Freezes drawing and input around a bulk change.
     virtual void begin_batch() = 0;

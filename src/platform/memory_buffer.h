@@ -33,10 +33,11 @@ public:
     // The colour of one character (0 where none was set).
     ColourValue colour_at(qsizetype position) const;
     // The colours of the text as runs of equal colour, for tests to compare.
-    QList<ColourRun> colour_runs() const;
+    QList<ColourRun> colour_runs() const override;
 
     bool can_undo() const override { return !undo_.isEmpty(); }
     void undo() override;
+    void clear_undo() override { undo_.clear(); }
 
     void begin_batch() override { ++batch_depth_; }
     void end_batch() override { --batch_depth_; }

@@ -1,15 +1,19 @@
 // The main window starting and ending offscreen.
+#include "app/documents.h"
+#include "app/edit_text_widget.h"
 #include "app/master_window.h"
 #include "app/workspace.h"
 #include "platform/scripted_dialogs.h"
 #include "settings/settings_store.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
+#include "app_fixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,25 +24,12 @@ using namespace tamsel;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir user;
-    QTemporaryDir temp;
-    ScriptedDialogs dialogs;
-    MemorySettingsStore store;
-    std::unique_ptr<Workspace> ws;
-
-    explicit Fixture(bool all_files = true) {
-        for (const QString& base : database_base_names()) {
-            if (!all_files && base == QLatin1String("HTML_Attr")) continue;
-            QFile::copy(test::data_dir() + QLatin1Char('/') + base + QStringLiteral(".DB"), user.filePath(base + QStringLiteral(".DB")));
-        }
-        Paths p;
-        p.user_data = user.path();
-        p.temp = temp.path();
-        p.start_folder = QDir::currentPath();
-        ws = std::make_unique<Workspace>(p, dialogs, store);
-    }
+// The main window without a document to start with, unless a test asks for one.
+struct Fixture : test::AppFixture {
+    explicit Fixture(bool all_files = true) : AppFixture(all_files) { set("startup_mode", QStringLiteral("2")); }
 };
+
+constexpr MasterOptions quick{0, false};
 
 }  // namespace
 
@@ -48,7 +39,7 @@ private Q_SLOTS:
     void starts_with_caption_and_warning() {
         Fixture f;
         f.store.values.insert(QStringLiteral("config_use_netscape"), QStringLiteral("1"));
-        MasterWindow w(*f.ws, {0});
+        MasterWindow w(*f.ws, quick);
         w.load();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -68,7 +59,7 @@ private Q_SLOTS:
 
     void splash_stays_for_its_time() {
         Fixture f;
-        MasterWindow w(*f.ws, {300});
+        MasterWindow w(*f.ws, {300, false});
         QElapsedTimer t;
         t.start();
         w.load();
@@ -79,7 +70,7 @@ private Q_SLOTS:
 
     void missing_file_ends_the_program_at_activation() {
         Fixture f(false);
-        MasterWindow w(*f.ws, {0});
+        MasterWindow w(*f.ws, quick);
         w.load();
         w.show();
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -89,7 +80,7 @@ private Q_SLOTS:
 
     void escape_requests_a_stop_and_beeps() {
         Fixture f;
-        MasterWindow w(*f.ws, {0});
+        MasterWindow w(*f.ws, quick);
         w.load();
         w.show();
         w.activateWindow();
@@ -107,7 +98,7 @@ private Q_SLOTS:
         test::write_bytes(page, "<P>x</P>");
         f.store.values.insert(QStringLiteral("File1"), page);
         f.store.values.insert(QStringLiteral("File2"), docs.filePath(QStringLiteral("gone.htm")));
-        MasterWindow w(*f.ws, {0});
+        MasterWindow w(*f.ws, quick);
         w.load();
         for (int n = 1; n <= 4; ++n) test::write_bytes(f.ws->paths.analysis_scratch(n), "scratch");
         f.store.values.clear();
@@ -123,7 +114,7 @@ private Q_SLOTS:
     void timer_asks_for_a_preview_refresh_only_when_tracking() {
         Fixture f;
         f.store.values.insert(QStringLiteral("config_autotracker"), QStringLiteral("1"));
-        MasterWindow w(*f.ws, {0});
+        MasterWindow w(*f.ws, quick);
         w.load();
         QSignalSpy spy(&w, &MasterWindow::preview_refresh_requested);
         f.ws->window.text_dirty = true;
@@ -133,6 +124,51 @@ private Q_SLOTS:
         f.ws->window.text_dirty = true;
         w.tracking_check();
         QCOMPARE(spy.count(), 1);
+    }
+
+    void startup_mode_opens_the_document_asked_for_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("recent");
+        QTest::addColumn<QString>("opened");  // file name of the active document, empty for none
+        QTest::newRow("0 makes a new HTML page") << "0" << true << "New File 01.HTM";
+        QTest::newRow("1 reopens the most recent file") << "1" << true << "page.htm";
+        QTest::newRow("1 with an empty list opens nothing") << "1" << false << "";
+        QTest::newRow("2 opens nothing") << "2" << true << "";
+        QTest::newRow("other values open nothing") << "7" << true << "";
+    }
+    void startup_mode_opens_the_document_asked_for() {
+        QFETCH(QString, mode);
+        QFETCH(bool, recent);
+        QFETCH(QString, opened);
+        test::AppFixture f;
+        f.set("startup_mode", mode);
+        if (recent) f.store.values.insert(QStringLiteral("File1"), f.doc(QStringLiteral("page.htm"), "<P>x</P>"));
+        MasterWindow& w = f.start();
+        const DocumentRecord* doc = w.documents().active();
+        QCOMPARE(doc ? QFileInfo(doc->path).fileName() : QString(), opened);
+        QCOMPARE(f.ws->window.doc_count, opened.isEmpty() ? 0 : 1);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("warning"))->isVisible(), opened.isEmpty());
+        // The document commands show once a document is active.
+        QCOMPARE(f.ws->commands.visible(QStringLiteral("id_TopMenu_Edit")), !opened.isEmpty());
+        QCOMPARE(f.ws->commands.visible(QStringLiteral("ID_File_SaveAs")), !opened.isEmpty());
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    void closing_the_window_asks_for_each_changed_document() {
+        test::AppFixture f;
+        MasterWindow& w = f.start();
+        for (const char* name : {"a.htm", "b.htm", "c.htm"}) {
+            w.documents().open_document(f.doc(QLatin1String(name), "<P>"), false);
+            w.editor().replace_selection(QStringLiteral("edit"));
+        }
+        f.dialogs.answers = {Answer::No, Answer::Cancel};
+        QVERIFY(!w.close());
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QCOMPARE(f.ws->window.doc_count, 2);
+        QVERIFY(w.isVisible());
+        f.dialogs.answers = {Answer::No, Answer::No};
+        QVERIFY(w.close());
+        QCOMPARE(f.ws->window.doc_count, 0);
     }
 };
 

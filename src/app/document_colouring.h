@@ -1,0 +1,38 @@
+#pragma once
+// Syntax colouring of the document in the editor: the colour runs are computed on a snapshot of the text
+// and handed to the editor in one pass, under batch mode and the progress panel. Escape (stop_request)
+// ends a run early; what was coloured so far stays.
+#include <QtGlobal>
+
+namespace tamsel {
+
+class BatchMode;
+class EditorBuffer;
+class ProgressBar;
+class ShellView;
+class Workspace;
+
+class DocumentColouring {
+public:
+    DocumentColouring(Workspace& ws, EditorBuffer& editor, BatchMode& batch, ProgressBar& bar, ShellView& view)
+        : ws_(ws), editor_(editor), batch_(batch), bar_(bar), view_(view) {}
+
+    // Colours the tags from start to end (1-based, end -1 for the end of the text) when colouring is on.
+    // False when a stop request ended the run.
+    bool colorize(qsizetype start, qsizetype end);
+    // The whole text in the plain colour; the colouring switch stays as it is.
+    void reset_colours();
+    // Switches colouring off and gives the whole text the plain colour.
+    void remove_colouring();
+    // Plain colour, colouring on, and the whole document coloured.
+    void update_colouring();
+
+private:
+    Workspace& ws_;
+    EditorBuffer& editor_;
+    BatchMode& batch_;
+    ProgressBar& bar_;
+    ShellView& view_;
+};
+
+}  // namespace tamsel

@@ -1,0 +1,97 @@
+#include "app/preview_pane_widget.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QUrl>
+#include <QWebEngineView>
+#include <array>
+
+namespace tamsel {
+namespace {
+
+constexpr int ruler_thickness = 18;
+constexpr std::array<int, 2> ruler_lengths = {1300, 1100};
+constexpr std::array<std::array<int, 5>, 2> screen_sizes = {{{640, 800, 1024, 1152, 1280}, {480, 600, 768, 864, 1024}}};
+
+// A tick every 10 pixels: 12 long and labelled at hundreds, 8 at fifties, 4 otherwise.
+int tick_length(int at) { return at % 100 == 0 ? 12 : at % 50 == 0 ? 8 : 4; }
+
+}  // namespace
+
+RulerWidget::RulerWidget(Qt::Orientation orientation, QWidget* parent) : QWidget(parent), orientation_(orientation) {
+    setObjectName(QStringLiteral("ruler"));
+    if (orientation == Qt::Horizontal) setFixedHeight(ruler_thickness);
+    else setFixedWidth(ruler_thickness);
+}
+
+QSize RulerWidget::sizeHint() const {
+    return orientation_ == Qt::Horizontal ? QSize(ruler_lengths[0], ruler_thickness) : QSize(ruler_thickness, ruler_lengths[1]);
+}
+
+void RulerWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0xE8, 0xE8, 0xE0));
+    const bool across = orientation_ == Qt::Horizontal;
+    const int element = across ? 0 : 1;
+    QFont small = font();
+    small.setPixelSize(8);
+    p.setFont(small);
+    for (int at = 10; at <= 1300 && at <= ruler_lengths[element]; at += 10) {
+        const int len = tick_length(at);
+        p.setPen(Qt::black);
+        if (across) p.drawLine(at, ruler_thickness - len, at, ruler_thickness);
+        else p.drawLine(ruler_thickness - len, at, ruler_thickness, at);
+        if (at % 100 == 0) {
+            if (across) p.drawText(at + 2, 9, QString::number(at));
+            else p.drawText(1, at - 2, QString::number(at));
+        }
+    }
+    p.setPen(QPen(Qt::white, 2));
+    for (int size : screen_sizes[element]) {
+        if (across) p.drawLine(size, 0, size, ruler_thickness);
+        else p.drawLine(0, size, ruler_thickness, size);
+    }
+}
+
+PreviewPaneWidget::PreviewPaneWidget(bool use_engine, QWidget* parent) : QWidget(parent), use_engine_(use_engine) {
+    setObjectName(QStringLiteral("browse_container"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    rulers_[0] = new RulerWidget(Qt::Horizontal, this);
+    rulers_[1] = new RulerWidget(Qt::Vertical, this);
+    placeholder_ = new QLabel(this);
+    placeholder_->setObjectName(QStringLiteral("brwWebBrowser"));
+    placeholder_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(rulers_[0], 0, 1);
+    grid->addWidget(rulers_[1], 1, 0);
+    grid->addWidget(placeholder_, 1, 1);
+}
+
+void PreviewPaneWidget::navigate(const QString& path) {
+    shown_path_ = path;
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (!use_engine_) {
+        placeholder_->setText(path);
+        return;
+    }
+    auto* view = qobject_cast<QWebEngineView*>(page_);
+    if (!view) {
+        view = new QWebEngineView(this);
+        view->setObjectName(QStringLiteral("brwWebBrowser"));
+        static_cast<QGridLayout*>(layout())->replaceWidget(placeholder_, view);
+        placeholder_->hide();
+        page_ = view;
+    }
+    // The same address again must still show the file's new contents.
+    if (view->url() == url) view->reload();
+    else view->load(url);
+}
+
+void PreviewPaneWidget::set_rulers(int bits) {
+    rulers_[0]->setVisible(bits & 1);
+    rulers_[1]->setVisible(bits & 2);
+}
+
+}  // namespace tamsel

@@ -1,0 +1,262 @@
+#include "platform/scintilla_editor_widget.h"
+
+#include <QFontDatabase>
+#include <algorithm>
+#include <vector>
+
+namespace tamsel {
+namespace {
+
+using Sci = QsciScintillaBase;
+constexpr unsigned long utf16_index = Sci::SC_LINECHARACTERINDEX_UTF16;
+constexpr int max_style = 255;
+// Styles 32 to 39 are the control's own (default, line numbers, braces, ...).
+constexpr int first_reserved_style = Sci::STYLE_DEFAULT;
+constexpr int last_reserved_style = 39;
+
+// The control's text range for SCI_GETSTYLEDTEXT.
+struct StyledRange {
+    long min;
+    long max;
+    char* text;
+};
+
+// UTF-16 code units of the UTF-8 sequence that begins with lead.
+int utf16_units(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
+int utf8_length(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
+
+// Walks the document's bytes forward, keeping the character position and the byte position in step.
+class Cursor {
+public:
+    Cursor(const char* bytes, long size) : bytes_(bytes), size_(size) {}
+    long byte_of(qsizetype target) {
+        while (ch_ < target && byte_ < size_) {
+            const auto lead = static_cast<unsigned char>(bytes_[byte_]);
+            ch_ += utf16_units(lead);
+            byte_ += utf8_length(lead);
+        }
+        return std::min(byte_, size_);
+    }
+    qsizetype char_of(long target) {
+        while (byte_ < target && byte_ < size_) {
+            const auto lead = static_cast<unsigned char>(bytes_[byte_]);
+            ch_ += utf16_units(lead);
+            byte_ += utf8_length(lead);
+        }
+        return ch_;
+    }
+
+private:
+    const char* bytes_;
+    long size_;
+    qsizetype ch_ = 0;
+    long byte_ = 0;
+};
+
+}  // namespace
+
+ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(parent) {
+    setUtf8(true);
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16_index);
+    setWrapMode(WrapNone);
+    // The horizontal scroll bar follows the longest line shown instead of a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
+    // Colouring changes styles in many small runs; nobody listens for those changes, so the control is
+    // told not to report each one.
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MODEVENTMASKALL & ~SC_MOD_CHANGESTYLE));
+    colour_of_style_.append(0);
+    style_of_colour_.insert(0, 0);
+    set_font_size(font_points_);
+}
+
+QString ScintillaEditorWidget::text() const {
+    const long total = SendScintilla(SCI_GETLENGTH);
+    return QString::fromUtf8(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+}
+
+qsizetype ScintillaEditorWidget::length() const { return to_char(SendScintilla(SCI_GETLENGTH)); }
+
+void ScintillaEditorWidget::set_text(const QString& text) {
+    beginUndoAction();
+    setText(text);
+    endUndoAction();
+    SendScintilla(SCI_GOTOPOS, 0L);
+}
+
+long ScintillaEditorWidget::to_byte(qsizetype position) const {
+    if (position <= 0) return 0;
+    const long total = SendScintilla(SCI_GETLENGTH);
+    const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(position), utf16_index);
+    const long line_byte = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long line_char = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16_index);
+    const long within = static_cast<long>(position) - line_char;
+    if (within <= 0) return line_byte;
+    const long byte = SendScintilla(SCI_POSITIONRELATIVECODEUNITS, line_byte, within);
+    return byte <= 0 ? total : byte;  // past the end the control answers 0
+}
+
+qsizetype ScintillaEditorWidget::to_char(long byte) const {
+    if (byte <= 0) return 0;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, byte);
+    const long line_byte = SendScintilla(SCI_POSITIONFROMLINE, line);
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16_index) + SendScintilla(SCI_COUNTCODEUNITS, line_byte, byte);
+}
+
+qsizetype ScintillaEditorWidget::selection_start() const { return to_char(SendScintilla(SCI_GETSELECTIONSTART)); }
+
+qsizetype ScintillaEditorWidget::selection_length() const {
+    return to_char(SendScintilla(SCI_GETSELECTIONEND)) - selection_start();
+}
+
+void ScintillaEditorWidget::set_selection(qsizetype start, qsizetype length) {
+    const qsizetype total = this->length();
+    start = std::clamp<qsizetype>(start, 0, total);
+    length = std::clamp<qsizetype>(length, 0, total - start);
+    SendScintilla(SCI_SETSEL, to_byte(start), to_byte(start + length));
+}
+
+QString ScintillaEditorWidget::selected_text() const { return selectedText(); }
+
+void ScintillaEditorWidget::replace_selection(const QString& text) { replaceSelectedText(text); }
+
+qsizetype ScintillaEditorWidget::find(const QString& what, qsizetype from, FindOptions options) {
+    if (what.isEmpty()) return -1;
+    const QByteArray needle = what.toUtf8();
+    SendScintilla(SCI_SETTARGETRANGE, to_byte(std::max<qsizetype>(from, 0)), SendScintilla(SCI_GETLENGTH));
+    SendScintilla(SCI_SETSEARCHFLAGS, (options.match_case ? SCFIND_MATCHCASE : 0) | (options.whole_word ? SCFIND_WHOLEWORD : 0));
+    const long at = SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData());
+    if (at < 0) return -1;
+    const qsizetype position = to_char(at);
+    if (options.select) set_selection(position, what.size());
+    return position;
+}
+
+int ScintillaEditorWidget::line_count() const { return static_cast<int>(SendScintilla(SCI_GETLINECOUNT)); }
+
+int ScintillaEditorWidget::line_of(qsizetype position) const {
+    position = std::clamp<qsizetype>(position, 0, length());
+    return static_cast<int>(SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(position), utf16_index));
+}
+
+qsizetype ScintillaEditorWidget::line_start(int line) const {
+    if (line <= 0) return 0;
+    if (line >= line_count()) return length();
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), utf16_index);
+}
+
+int ScintillaEditorWidget::first_visible_line() const { return static_cast<int>(SendScintilla(SCI_GETFIRSTVISIBLELINE)); }
+
+void ScintillaEditorWidget::scroll_lines(int n) {
+    if (n != 0) SendScintilla(SCI_LINESCROLL, 0UL, static_cast<long>(n));
+}
+
+int ScintillaEditorWidget::style_for(ColourValue colour) {
+    if (const auto it = style_of_colour_.constFind(colour); it != style_of_colour_.constEnd()) return *it;
+    int style = static_cast<int>(colour_of_style_.size());
+    if (style == first_reserved_style) {
+        while (colour_of_style_.size() <= last_reserved_style) colour_of_style_.append(0);
+        style = last_reserved_style + 1;
+    }
+    if (style > max_style) return 0;  // more colours than styles: the rest show plain
+    colour_of_style_.append(colour);
+    style_of_colour_.insert(colour, style);
+    style_font(style);
+    SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(style), static_cast<long>(colour));
+    return style;
+}
+
+std::vector<char> ScintillaEditorWidget::styles(long from, long to) const {
+    std::vector<char> styled(static_cast<std::size_t>(2 * (to - from) + 2));
+    StyledRange range{from, to, styled.data()};
+    SendScintilla(SCI_GETSTYLEDTEXT, 0UL, &range);
+    std::vector<char> only(static_cast<std::size_t>(to - from));
+    for (std::size_t i = 0; i < only.size(); ++i) only[i] = styled[2 * i + 1];
+    return only;
+}
+
+void ScintillaEditorWidget::apply_colours(const QList<ColourRun>& runs) {
+    if (runs.isEmpty()) return;
+    const long total = SendScintilla(SCI_GETLENGTH);
+    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    struct Styled {
+        long from, to;
+        char style;
+    };
+    std::vector<Styled> spans;
+    spans.reserve(static_cast<std::size_t>(runs.size()));
+    bool gaps = false;
+    for (const ColourRun& r : runs) {
+        const char style = static_cast<char>(style_for(r.colour));
+        const long from = cursor.byte_of(r.start);
+        const long to = cursor.byte_of(r.start + r.length);
+        if (to <= from) continue;
+        gaps = gaps || (!spans.empty() && spans.back().to != from);
+        spans.push_back({from, to, style});
+    }
+    if (spans.empty()) return;
+    // One pass over the whole stretch: the styles of the gaps between runs are read first and kept.
+    const long first = spans.front().from;
+    std::vector<char> bytes = gaps ? styles(first, spans.back().to) : std::vector<char>(static_cast<std::size_t>(spans.back().to - first));
+    for (const Styled& s : spans) std::fill(bytes.begin() + (s.from - first), bytes.begin() + (s.to - first), s.style);
+    SendScintilla(SCI_STARTSTYLING, first, 0L);
+    SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(bytes.size()), bytes.data());
+}
+
+QList<ColourRun> ScintillaEditorWidget::colour_runs() const {
+    const long total = SendScintilla(SCI_GETLENGTH);
+    if (total == 0) return {};
+    const std::vector<char> style = styles(0, total);
+    qsizetype count = 1;
+    for (long b = 1; b < total; ++b) count += style[b] != style[b - 1] ? 1 : 0;
+    QList<ColourRun> runs;
+    runs.reserve(count);
+    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    long run_byte = 0;
+    for (long b = 1; b <= total; ++b) {
+        if (b < total && style[b] == style[run_byte]) continue;
+        const auto number = static_cast<unsigned char>(style[run_byte]);
+        const qsizetype start = cursor.char_of(run_byte);
+        const qsizetype end = cursor.char_of(b);
+        runs.append({start, end - start, number < colour_of_style_.size() ? colour_of_style_[number] : 0});
+        run_byte = b;
+    }
+    return runs;
+}
+
+bool ScintillaEditorWidget::can_undo() const { return isUndoAvailable(); }
+void ScintillaEditorWidget::undo() { QsciScintilla::undo(); }
+void ScintillaEditorWidget::clear_undo() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
+
+void ScintillaEditorWidget::begin_batch() {
+    had_focus_ = hasFocus();
+    setEnabled(false);
+    setUpdatesEnabled(false);
+}
+
+void ScintillaEditorWidget::end_batch() {
+    setUpdatesEnabled(true);
+    setEnabled(true);
+    if (had_focus_) setFocus();
+}
+
+void ScintillaEditorWidget::set_line_ends(LineEnds ends) {
+    line_ends_ = ends;
+    setEolMode(ends == LineEnds::Lf ? EolUnix : ends == LineEnds::Cr ? EolMac : EolWindows);
+}
+
+void ScintillaEditorWidget::style_font(int style) {
+    const QByteArray family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toUtf8();
+    SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(style), family.constData());
+    SendScintilla(SCI_STYLESETSIZE, static_cast<unsigned long>(style), static_cast<long>(font_points_));
+}
+
+void ScintillaEditorWidget::set_font_size(int points) {
+    font_points_ = points > 0 ? points : 10;
+    style_font(STYLE_DEFAULT);
+    style_font(STYLE_LINENUMBER);
+    for (int style = 0; style < colour_of_style_.size(); ++style)
+        if (style < first_reserved_style || style > last_reserved_style) style_font(style);
+}
+
+}  // namespace tamsel

@@ -1,0 +1,70 @@
+#pragma once
+// The editor control: QScintilla behind the EditorBuffer interface. Positions that logic sees are
+// characters of the text (UTF-16 code units, as QString counts them); QScintilla counts UTF-8 bytes, so
+// every position is converted here, through the control's line index so that a conversion costs one line
+// at most. Colours are styles of the control, one style per colour value.
+#include "platform/editor_buffer.h"
+#include "platform/text_codec.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <QHash>
+#include <vector>
+
+namespace tamsel {
+
+class ScintillaEditorWidget : public QsciScintilla, public EditorBuffer {
+    Q_OBJECT
+public:
+    explicit ScintillaEditorWidget(QWidget* parent = nullptr);
+
+    QString text() const override;
+    qsizetype length() const override;
+    void set_text(const QString& text) override;
+
+    qsizetype selection_start() const override;
+    qsizetype selection_length() const override;
+    void set_selection(qsizetype start, qsizetype length) override;
+    QString selected_text() const override;
+    void replace_selection(const QString& text) override;
+
+    qsizetype find(const QString& what, qsizetype from, FindOptions options) override;
+
+    int line_count() const override;
+    int line_of(qsizetype position) const override;
+    qsizetype line_start(int line) const override;
+    int first_visible_line() const override;
+    void scroll_lines(int n) override;
+
+    void apply_colours(const QList<ColourRun>& runs) override;
+    QList<ColourRun> colour_runs() const override;
+
+    bool can_undo() const override;
+    void undo() override;
+    void clear_undo() override;
+
+    void begin_batch() override;
+    void end_batch() override;
+
+    // The line end that Enter inserts.
+    void set_line_ends(LineEnds ends);
+    LineEnds line_ends() const { return line_ends_; }
+    void set_font_size(int points);
+
+    // Byte position of a character position and back.
+    long to_byte(qsizetype position) const;
+    qsizetype to_char(long byte) const;
+
+private:
+    int style_for(ColourValue colour);
+    // The style numbers of the bytes from to to.
+    std::vector<char> styles(long from, long to) const;
+    void style_font(int style);
+
+    QHash<ColourValue, int> style_of_colour_;
+    QList<ColourValue> colour_of_style_;  // by style number; style 0 is the plain black of new text
+    int font_points_ = 10;
+    LineEnds line_ends_ = LineEnds::CrLf;
+    bool had_focus_ = false;
+};
+
+}  // namespace tamsel

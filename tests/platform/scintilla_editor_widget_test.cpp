@@ -1,0 +1,86 @@
+// The QScintilla editor answers in characters as the memory buffer does, whatever the bytes underneath.
+#include "platform/memory_buffer.h"
+#include "platform/scintilla_editor_widget.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace tamsel;
+
+namespace {
+
+// Two bytes, three bytes, four bytes (two UTF-16 units), CR LF, LF and a lone CR.
+const QString mixed = QString::fromUtf8("caf\xC3\xA9 <B>\xE2\x82\xAC</B>\r\n\xF0\x9F\x98\x80 x\ny\rz <I>end</I>");
+
+}  // namespace
+
+class ScintillaEditorWidgetTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void positions_are_characters_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        for (const auto& [start, length] : {std::pair{0, 4}, {3, 2}, {6, 3}, {11, 6}, {17, 3}, {19, 4}, {24, 0}, {0, 33}})
+            QTest::newRow(qPrintable(QStringLiteral("%1+%2").arg(start).arg(length))) << start << length;
+    }
+    void positions_are_characters() {
+        QFETCH(int, start);
+        QFETCH(int, length);
+        ScintillaEditorWidget edit;
+        MemoryBuffer memory(mixed);
+        edit.set_text(mixed);
+        QCOMPARE(edit.length(), memory.length());
+        edit.set_selection(start, length);
+        memory.set_selection(start, length);
+        QCOMPARE(edit.selection_start(), memory.selection_start());
+        QCOMPARE(edit.selection_length(), memory.selection_length());
+        QCOMPARE(edit.selected_text(), memory.selected_text());
+        edit.replace_selection(QStringLiteral("\u00FC"));
+        memory.replace_selection(QStringLiteral("\u00FC"));
+        QCOMPARE(edit.text(), memory.text());
+        QCOMPARE(edit.selection_start(), memory.selection_start());
+    }
+
+    void lines_and_search() {
+        ScintillaEditorWidget edit;
+        edit.set_text(mixed);
+        // Lines end at CR LF, LF and CR alike.
+        QCOMPARE(edit.line_count(), 4);
+        QCOMPARE(edit.line_start(1), mixed.indexOf(QStringLiteral("\n")) + 1);
+        QCOMPARE(edit.line_start(3), mixed.indexOf(QStringLiteral("\r"), 20) + 1);
+        QCOMPARE(edit.line_of(edit.line_start(3)), 3);
+        QCOMPARE(edit.line_start(9), edit.length());
+        QCOMPARE(edit.find(QStringLiteral("<i>"), 0, {}), mixed.indexOf(QStringLiteral("<I>")));
+        QCOMPARE(edit.find(QStringLiteral("<i>"), 0, {true, false, false}), -1);
+        QCOMPARE(edit.find(QStringLiteral("x"), 0, {false, true, true}), mixed.indexOf(QStringLiteral(" x")) + 1);
+        QCOMPARE(edit.selected_text(), QStringLiteral("x"));
+    }
+
+    void colours_round_trip() {
+        ScintillaEditorWidget edit;
+        edit.set_text(mixed);
+        const QList<ColourRun> runs = {{5, 3, 0xFF00FF}, {8, 1, 0x0000FF}, {17, 2, 0xFF0000}, {28, 5, 0x00FF00}};
+        edit.apply_colours(runs);
+        MemoryBuffer memory(mixed);
+        memory.apply_colours(runs);
+        QCOMPARE(edit.colour_runs(), memory.colour_runs());
+        // Text outside the runs keeps its colour.
+        edit.apply_colours({{0, 2, 0x123456}});
+        memory.apply_colours({{0, 2, 0x123456}});
+        QCOMPARE(edit.colour_runs(), memory.colour_runs());
+    }
+
+    void loaded_text_cannot_be_undone() {
+        ScintillaEditorWidget edit;
+        edit.set_text(QStringLiteral("first"));
+        edit.clear_undo();
+        QVERIFY(!edit.can_undo());
+        edit.replace_selection(QStringLiteral("x"));
+        QVERIFY(edit.can_undo());
+        edit.undo();
+        QCOMPARE(edit.text(), QStringLiteral("first"));
+    }
+};
+
+TAMSEL_TEST(ScintillaEditorWidgetTest)
+#include "scintilla_editor_widget_test.moc"
