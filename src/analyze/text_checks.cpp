@@ -2,6 +2,7 @@
 
 #include "analyze/markup_text.h"
 #include "tagdb/fixed_tables.h"
+#include "tagdb/html_references.h"
 
 namespace tamsel {
 namespace {
@@ -47,6 +48,10 @@ TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter)
     : entities_(entities), reporter_(reporter) {
     for (const Entity& e : entities.entries())
         if (!e.name.isEmpty()) lower_names_.insert(e.name.toLower());
+    for (const HtmlReference& r : html_references) {
+        lower_names_.insert(r.name.toString().toLower());
+        html_codes_.insert(r.code);
+    }
 }
 
 void TextChecker::check_text(QStringView chunk) {
@@ -92,6 +97,7 @@ void TextChecker::check_numeric(const QString& reference) {
     const long long value = reference_value(QStringView(reference).sliced(2).chopped(1));
     if (value >= 0 && value < 256) return;
     if (value >= 0 && value <= 0xFFFF && entities_.find_code(static_cast<int>(value)) >= 0) return;
+    if (html_codes_.contains(static_cast<int>(value))) return;
     reporter_.report_problem(16, reference);
 }
 

@@ -25,6 +25,7 @@ private:
     const EntityTable& entities_;
     ProblemReporter& reporter_;
     QSet<QString> lower_names_;  // entity names are matched without regard to letter case
+    QSet<int> html_codes_;       // the characters HTML names, also accepted as numeric references
 };
 
 }  // namespace tamsel
