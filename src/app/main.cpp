@@ -43,7 +43,10 @@ int main(int argc, char* argv[]) {
     tamsel::QtDialogs dialogs;
     tamsel::QtSettingsStore store;
     tamsel::Workspace ws(paths, dialogs, store);
-    tamsel::MasterWindow window(ws);
+    // Files named to open take the place of the document the start-up would make or reopen.
+    tamsel::MasterOptions options;
+    options.startup_documents = files.isEmpty();
+    tamsel::MasterWindow window(ws, options);
     dialogs.set_parent(&window);
     window.load();
     window.show();

@@ -190,7 +190,7 @@ void MasterWindow::load() {
         if (isVisible()) QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    documents_->open_at_startup();
+    if (options_.startup_documents) documents_->open_at_startup();
 }
 
 void MasterWindow::open_paths(const QStringList& paths) {

@@ -30,6 +30,7 @@ class Workspace;
 struct MasterOptions {
     int splash_ms = 2000;    // how long the splash stays at least, measured as elapsed time
     bool web_engine = true;  // the preview pane shows pages in the browser engine (tests go without)
+    bool startup_documents = true;  // open what "startup_mode" asks for; off when files were named to open
 };
 
 class MasterWindow : public QMainWindow, public ShellView {

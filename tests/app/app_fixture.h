@@ -38,9 +38,9 @@ struct AppFixture {
     void set(const char* key, const QString& value) { store.values.insert(QStringLiteral("config_") + QLatin1String(key), value); }
 
     // The window after start-up; "startup_mode" 2 (nothing opened) unless the test set it.
-    MasterWindow& start(int splash_ms = 0) {
+    MasterWindow& start(int splash_ms = 0, bool startup_documents = true) {
         if (!store.values.contains(QStringLiteral("config_startup_mode"))) set("startup_mode", QStringLiteral("2"));
-        window = std::make_unique<MasterWindow>(*ws, MasterOptions{splash_ms, false});
+        window = std::make_unique<MasterWindow>(*ws, MasterOptions{splash_ms, false, startup_documents});
         window->load();
         window->show();
         return *window;

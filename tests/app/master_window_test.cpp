@@ -154,6 +154,16 @@ private Q_SLOTS:
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
+    void files_named_to_open_replace_the_startup_document() {
+        test::AppFixture f;
+        f.set("startup_mode", QStringLiteral("0"));
+        const QString page = f.doc(QStringLiteral("page.htm"), "<P>x</P>");
+        MasterWindow& w = f.start(0, false);
+        w.open_paths({page});
+        QCOMPARE(f.ws->window.doc_count, 1);
+        QCOMPARE(w.documents().active()->path, page);
+    }
+
     void closing_the_window_asks_for_each_changed_document() {
         test::AppFixture f;
         MasterWindow& w = f.start();
