@@ -70,14 +70,20 @@ QString with_upper_name(const QString& tag, const TagName& name) {
     return out;
 }
 
-// Which characters of an output line may be touched: blanks inside quotes or inside a "<% %>" or "<? ?>"
-// server block are never dropped or broken at. Fed the characters of a line in order.
+// Which characters of an output line may be touched: blanks inside quotes, comments or a "<% %>" or
+// "<? ?>" server block are never dropped or broken at. Fed the characters of a line in order.
 class LineGuard {
 public:
-    // Whether line[i] stands outside quotes and server blocks.
+    // Whether line[i] stands outside quotes, comments and server blocks.
     bool outside(QStringView line, qsizetype i) {
         const QChar c = line[i];
         const QChar next = i + 1 < line.size() ? line[i + 1] : QChar();
+        if (comment_from_ >= 0) {  // ends at the first "-->" that is not part of its "<!--", as in the scanner
+            if (c == QLatin1Char('>') && i - comment_from_ >= 6 && line[i - 1] == QLatin1Char('-') &&
+                line[i - 2] == QLatin1Char('-'))
+                comment_from_ = -1;
+            return false;
+        }
         if (skip_mark_) {  // the "%" or "?" of the opening mark
             skip_mark_ = false;
             return false;
@@ -104,10 +110,15 @@ public:
             skip_mark_ = true;
             return false;
         }
+        if (c == QLatin1Char('<') && line.mid(i, 4) == u"<!--") {
+            comment_from_ = i;
+            return false;
+        }
         return true;
     }
 
 private:
+    qsizetype comment_from_ = -1;
     QChar quote_;
     QChar server_;
     bool closing_server_ = false;
@@ -220,7 +231,8 @@ qsizetype CleanupFormatter::format_token(qsizetype i) {
         break;
     case Segment::style:
         flush_line();
-        stylesheet_.format_line(raw(i), out_);
+        // A comment around the sheet comes as one token: its lines go to the sheet one by one.
+        for (const QStringView piece : raw(i).tokenize(QLatin1Char('\n'))) stylesheet_.format_line(piece, out_);
         break;
     case Segment::script:
         flush_line();
@@ -415,9 +427,10 @@ QStringView CleanupFormatter::gap(qsizetype i) const {
 }
 
 // The tag as the scanner made it, except that a quoted value running over lines keeps its line breaks: an
-// event handler's statements may rest on them.
+// event handler's statements may rest on them. A comment stands as the page has it.
 QString CleanupFormatter::tag_text(qsizetype i) const {
     const QStringView page_tag = raw(i);
+    if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag.toString();
     if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.lines[i];
     QString out;
     QChar quote;

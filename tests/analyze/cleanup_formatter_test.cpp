@@ -43,6 +43,11 @@ private Q_SLOTS:
         QTest::newRow("tag case changes names only")
             << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case"
             << QStringList{"<P align=Left>a", "<!--note--><%=Now%><BR/>b"};
+        QTest::newRow("a comment stands as the page has it")
+            << "<P>a<!-- a  > <b>\n   keep  -->b" << "case" << QStringList{"<P>a", "<!-- a  > <b>", "   keep  -->b"};
+        QTest::newRow("a comment is never cut")
+            << "<P>x <!-- one two three four five six seven eight nine --> y" << "margin"
+            << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->y"};
         QTest::newRow("a blank after > inside quotes stays")
             << "<IMG ALT=\"a> b\">" << "" << QStringList{"<IMG ALT=\"a> b\">"};
         QTest::newRow("cut at the first blank beyond the margin")
