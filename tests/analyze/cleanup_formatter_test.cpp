@@ -38,13 +38,17 @@ private Q_SLOTS:
             << "<UL><LI>one<LI>two</UL>" << "" << QStringList{"<UL>", "   <LI>one", "   <LI>two", "</UL>"};
         QTest::newRow("every text ends its line, the blank after > goes")
             << "<B>bold</B> more" << "" << QStringList{"<B>bold", "</B>more"};
+        QTest::newRow("text running on into inline tags and text keeps its line")
+            << "<P>H<B>2</B>O, <I>x</I>.<BR>0<%= n %>.07 y<A>z</A>" << ""
+            << QStringList{"<P>H<B>2</B>O,", "<I>x</I>.<BR>0<%= n %>.07 y<A>z", "</A>"};
+        QTest::newRow("a blank the page has between inline pieces stays a break")
+            << "x <B> y</B> z<BR> w<I>v</I> <A>u</A>" << "" << QStringList{"x", "<B>y", "</B>z", "<BR>", "w<I>v", "</I>", "<A>u", "</A>"};
         QTest::newRow("tag missing from the database stays on the line")
             << "<P><BLINK>x</BLINK> y" << "" << QStringList{"<P><BLINK>x", "</BLINK>y"};
         QTest::newRow("tag case changes names only")
-            << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case"
-            << QStringList{"<P align=Left>a", "<!--note--><%=Now%><BR/>b"};
+            << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case" << QStringList{"<P align=Left>a<!--note--><%=Now%><BR/>b"};
         QTest::newRow("a comment stands as the page has it")
-            << "<P>a<!-- a  > <b>\n   keep  -->b" << "case" << QStringList{"<P>a", "<!-- a  > <b>", "   keep  -->b"};
+            << "<P>a<!-- a  > <b>\n   keep  -->b" << "case" << QStringList{"<P>a<!-- a  > <b>", "   keep  -->b"};
         QTest::newRow("a comment is never cut")
             << "<P>x <!-- one two three four five six seven eight nine --> y" << "margin"
             << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->y"};

@@ -7,13 +7,14 @@ namespace {
 
 struct TestTag {
     const char* key;
-    const char* layout;  // B break before the opening tag, A after it, b before the closing tag, a after it, I indent
+    const char* layout;  // B break before the opening tag, A after it, b before the closing tag, a after it, I indent,
+                         // E an element without content (no closing tag)
 };
 
 constexpr TestTag test_tags[] = {
-    {"!",     ""},      {"A",     ""},      {"B",        ""},      {"BODY",  "BAba"}, {"BR",    "a"},
+    {"!",     ""},      {"A",     ""},      {"B",        ""},      {"BODY",  "BAba"}, {"BR",    "aE"},
     {"DIV",   "BAbaI"}, {"H1",    "Ba"},    {"HEAD",     "BAbaI"}, {"HTML",  "BAba"}, {"I",     ""},
-    {"LI",    "B"},     {"META",  "Ba"},    {"P",        "Ba"},    {"PRE",   "Ba"},   {"STYLE", "BAba"},
+    {"LI",    "B"},     {"META",  "BaE"},    {"P",        "Ba"},    {"PRE",   "Ba"},   {"STYLE", "BAba"},
     {"TABLE", "BAbaI"}, {"TD",    "Ba"},    {"TEXTAREA", ""},      {"TITLE", "Ba"},   {"TR",    "BAbaI"},
     {"UL",    "BAbaI"},
 };
@@ -31,6 +32,7 @@ TagDatabase make_database() {
         r.break_before_close = layout.contains(QLatin1Char('b'));
         r.break_after_close = layout.contains(QLatin1Char('a'));
         r.indent = layout.contains(QLatin1Char('I'));
+        r.closing_tag = layout.contains(QLatin1Char('E')) ? closing_none : closing_required;
         db.edit_tags().append(r);
     }
     db.sort_tags();
