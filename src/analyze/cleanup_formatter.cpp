@@ -394,7 +394,7 @@ void CleanupFormatter::add_text(QStringView text, bool page_has_blank, bool end_
     wrap_and_write(without_blanks_after_gt(line), width, end_line);
 }
 
-// Writes the line cut at the margin; without end_line its last piece stays on the output line.
+// Writes the line cut at the margin; without end_line its last piece stays on the output line when it fits.
 void CleanupFormatter::wrap_and_write(QStringView line, int width, bool end_line) {
     LineGuard guard;
     qsizetype start = 0;
@@ -420,8 +420,11 @@ void CleanupFormatter::wrap_and_write(QStringView line, int width, bool end_line
         for (i = cut + 1; i < line.size() && line[i] == QLatin1Char(' '); ++i) guard.outside(line, i);
         start = i;
     }
-    if (end_line) out_.write_line(trimmed_view(line.mid(start)));
-    else line_ = trimmed_view(line.mid(start)).toString();
+    // What stays on the line is read again with the next text: only a piece that fits the margin stays, so
+    // that a page running on without a blank for ever is not read over and over.
+    const QStringView rest = trimmed_view(line.mid(start));
+    if (end_line || rest.size() > width) out_.write_line(rest);
+    else line_ = rest.toString();
 }
 
 bool CleanupFormatter::blank_before(qsizetype i) const {

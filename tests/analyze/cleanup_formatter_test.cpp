@@ -142,6 +142,20 @@ private Q_SLOTS:
         QCOMPARE(format_page(tokens, formatter_database(), formatter_config()), expected);
     }
 
+    // Each of these would take hours if a step read again what it had read; and none may crash.
+    void hostile_input_is_formatted_in_one_pass_data() {
+        QTest::addColumn<QString>("page");
+        const int n = 100000;
+        QTest::newRow("text running on through tags") << QStringLiteral("x<B>").repeated(n);
+        QTest::newRow("tags without text") << QStringLiteral("<B>").repeated(n) + QStringLiteral("x");
+        QTest::newRow("a quote never closed") << QStringLiteral("<P>\"") + QStringLiteral("a ").repeated(n);
+        QTest::newRow("deep lists") << QStringLiteral("<UL><LI>").repeated(n / 10);
+    }
+    void hostile_input_is_formatted_in_one_pass() {
+        QFETCH(QString, page);
+        QVERIFY(!cleaned(page).isEmpty());
+    }
+
     void progress_is_shown_as_cleanup() {
         RecordingListener listener;
         ProgressModel progress(&listener);
