@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tamsel {
 namespace {
@@ -51,10 +52,6 @@ QTreeWidget* problem_list(const ErrorListRequest& request, QWidget* parent) {
     QStringList titles;
     for (const ErrorListColumn& c : request.columns) titles << c.title;
     list->setHeaderLabels(titles);
-    for (int i = 0; i < request.columns.size(); ++i) {
-        list->setColumnWidth(i, request.columns[i].width);
-        list->setColumnHidden(i, request.columns[i].width <= 0);
-    }
     list->header()->setStretchLastSection(false);
     const QIcon icons[] = {list_icon(1), list_icon(2)};
     QList<QTreeWidgetItem*> items;
@@ -65,6 +62,14 @@ QTreeWidget* problem_list(const ErrorListRequest& request, QWidget* parent) {
         items.append(item);
     }
     list->addTopLevelItems(items);
+    // Each column as wide as asked, and at least as wide as its icons and texts.
+    for (int i = 0; i < request.columns.size(); ++i) {
+        const int width = request.columns[i].width;
+        list->setColumnHidden(i, width <= 0);
+        if (width <= 0) continue;
+        list->resizeColumnToContents(i);
+        list->setColumnWidth(i, std::max(width, list->columnWidth(i)));
+    }
     return list;
 }
 
