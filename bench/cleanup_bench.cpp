@@ -6,15 +6,17 @@
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
 
+#include "bench_support.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 
 using namespace tamsel;
+using bench::run_seconds;
 
 namespace {
 
@@ -47,17 +49,6 @@ QString page_of(int blocks) {
                                   "-->\n</STYLE>\n</HEAD>\n<BODY bgcolor=\"#FFFFFF\">\n");
     for (int i = 0; i < blocks; ++i) page += page_block(i);
     return page + QStringLiteral("</BODY>\n</HTML>\n");
-}
-
-double run_seconds(const QString& program, const QStringList& args) {
-    QElapsedTimer t;
-    t.start();
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(program, args);
-    p.waitForFinished(-1);
-    return t.nsecsElapsed() / 1e9;
 }
 
 void report(const char* what, double mb, double seconds) {

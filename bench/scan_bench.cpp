@@ -6,17 +6,19 @@
 #include "tagdb/tag_database.h"
 #include "wizards/meta_reader.h"
 
+#include "bench_support.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 
 using namespace tamsel;
+using bench::run_seconds;
 
 namespace {
 
@@ -68,17 +70,6 @@ Measure scan_files(const TagDatabase& db, const QList<SiteFile>& files) {
     }
     results.sort_results();
     return {t.nsecsElapsed() / 1e9, results.error_count};
-}
-
-double run_seconds(const QString& program, const QStringList& args) {
-    QElapsedTimer t;
-    t.start();
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(program, args);
-    p.waitForFinished(-1);
-    return t.nsecsElapsed() / 1e9;
 }
 
 // tidy over many files, a few hundred file names per run.

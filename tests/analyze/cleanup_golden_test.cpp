@@ -3,7 +3,7 @@
 #include "analyze/cleanup_formatter.h"
 #include "analyze/cleanup_support.h"
 #include "analyze/page_cleanup.h"
-#include "platform/scripted_dialogs.h"
+#include "analyze/scan_support.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
 
@@ -25,16 +25,6 @@ QString page_of(const QString& name) { return QString::fromUtf8(read_bytes(golde
 
 QString cleaned(const QString& page, const ConfigTable& config) {
     return format_page(tokens_of_page(page), formatter_database(), config);
-}
-
-const TagDatabase& shipped_database() {
-    static const TagDatabase db = [] {
-        TagDatabase loaded;
-        ScriptedDialogs dialogs;
-        loaded.load_database(data_dir(), dialogs);
-        return loaded;
-    }();
-    return db;
 }
 
 // A page as a user's cleanup makes it: the shipped database, tag names in upper case.

@@ -5,8 +5,6 @@
 #include "app/edit_text_widget.h"
 #include "app/master_window.h"
 #include "app_fixture.h"
-#include "colour/colorize.h"
-#include "platform/memory_buffer.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -40,14 +38,6 @@ QString cleaned(const Workspace& ws, const QByteArray& page, const QString& path
     return text;
 }
 
-QList<ColourRun> coloured(const QString& text, const ConfigTable& config) {
-    MemoryBuffer buffer(text);
-    ColouringState state;
-    buffer.apply_colours(remove_colouring(text, colour_scheme(config)));
-    buffer.apply_colours(colorize(text, 1, -1, colour_scheme(config), state).runs);
-    return buffer.colour_runs();
-}
-
 }  // namespace
 
 class CleanupWindowTest : public QObject {
@@ -72,7 +62,7 @@ private Q_SLOTS:
         const QString expected = cleaned(*f.ws, page, path);
         QCOMPARE(w.editor().text(), expected);
         QVERIFY(f.ws->window.doc_changed);
-        QCOMPARE(w.editor().colour_runs(), coloured(expected, f.ws->config));
+        QCOMPARE(w.editor().colour_runs(), test::coloured_runs(expected, f.ws->config));
         QCOMPARE(progress.captions, (QStringList{"Cleanup HTML Code", "Cleanup", "Update Syntax Highlight"}));
         QCOMPARE(f.dialogs.error_lists.size(), 1);  // the warning was shown; "Ignore Errors" went on
         // The analysis read its own copy; the file is as it was.
