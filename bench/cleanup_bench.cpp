@@ -2,7 +2,6 @@
 // style sheets: the scan in cleanup mode, the formatter, both together in process, and `tamsel cleanup` as a
 // command; `tidy -q -i` (when installed) on the same file for comparison.
 #include "analyze/page_cleanup.h"
-#include "platform/scripted_dialogs.h"
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
 
@@ -59,9 +58,7 @@ void report(const char* what, double mb, double seconds) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    ScriptedDialogs dialogs;
-    TagDatabase db;
-    db.load_database(qEnvironmentVariable("TAMSEL_DATA_DIR"), dialogs);
+    const TagDatabase db = bench::shipped_database();
     if (db.db_fatal) return 1;
     ConfigTable config;
     config.set_value(tag_case, QStringLiteral("1"));

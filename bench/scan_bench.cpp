@@ -2,7 +2,6 @@
 // line and binary input; `tamsel check` and, when installed, `tidy -q -e` on the same input for comparison.
 #include "analyze/markup_scanner.h"
 #include "analyze/site_walk.h"
-#include "platform/scripted_dialogs.h"
 #include "tagdb/tag_database.h"
 #include "wizards/meta_reader.h"
 
@@ -90,9 +89,7 @@ void report(const char* what, double mb, double seconds, const QString& tidy, do
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    ScriptedDialogs dialogs;
-    TagDatabase db;
-    db.load_database(qEnvironmentVariable("TAMSEL_DATA_DIR"), dialogs);
+    const TagDatabase db = bench::shipped_database();
     if (db.db_fatal) return 1;
     const QString cli = qEnvironmentVariable("TAMSEL_CLI");
     const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
