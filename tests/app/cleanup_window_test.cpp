@@ -124,26 +124,6 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.beeps, 1);
         QCOMPARE(f.dialogs.error_lists.size(), 1);  // one cleanup ran
     }
-
-    void the_command_needs_a_code_document_with_text_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("page") << "a.htm" << QByteArray("<P>x") << true;
-        QTest::newRow("style sheet") << "a.css" << QByteArray("p{color:red}") << true;
-        QTest::newRow("empty page") << "a.htm" << QByteArray() << false;
-        QTest::newRow("text file") << "a.txt" << QByteArray("<P>x") << false;
-    }
-    void the_command_needs_a_code_document_with_text() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, enabled);
-        AppFixture f;
-        MasterWindow& w = f.start();
-        QVERIFY(w.documents().open_document(f.doc(name, bytes), false));
-        w.refresh_command_states();
-        QCOMPARE(f.ws->commands.enabled(cleanup_id), enabled);
-    }
 };
 
 TAMSEL_TEST(CleanupWindowTest)
