@@ -2,21 +2,22 @@
 // line and binary input; `tamsel check` and, when installed, `tidy -q -e` on the same input for comparison.
 #include "analyze/markup_scanner.h"
 #include "analyze/site_walk.h"
-#include "platform/scripted_dialogs.h"
 #include "tagdb/tag_database.h"
 #include "wizards/meta_reader.h"
+
+#include "bench_support.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 
 using namespace tamsel;
+using bench::run_seconds;
 
 namespace {
 
@@ -70,17 +71,6 @@ Measure scan_files(const TagDatabase& db, const QList<SiteFile>& files) {
     return {t.nsecsElapsed() / 1e9, results.error_count};
 }
 
-double run_seconds(const QString& program, const QStringList& args) {
-    QElapsedTimer t;
-    t.start();
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.start(program, args);
-    p.waitForFinished(-1);
-    return t.nsecsElapsed() / 1e9;
-}
-
 // tidy over many files, a few hundred file names per run.
 double tidy_seconds(const QString& tidy, const QStringList& files) {
     double total = 0;
@@ -99,9 +89,7 @@ void report(const char* what, double mb, double seconds, const QString& tidy, do
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    ScriptedDialogs dialogs;
-    TagDatabase db;
-    db.load_database(qEnvironmentVariable("TAMSEL_DATA_DIR"), dialogs);
+    const TagDatabase db = bench::shipped_database();
     if (db.db_fatal) return 1;
     const QString cli = qEnvironmentVariable("TAMSEL_CLI");
     const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));

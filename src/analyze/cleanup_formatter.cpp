@@ -70,14 +70,20 @@ QString with_upper_name(const QString& tag, const TagName& name) {
     return out;
 }
 
-// Which characters of an output line may be touched: blanks inside quotes or inside a "<% %>" or "<? ?>"
-// server block are never dropped or broken at. Fed the characters of a line in order.
+// Which characters of an output line may be touched: blanks inside quotes, comments or a "<% %>" or
+// "<? ?>" server block are never dropped or broken at. Fed the characters of a line in order.
 class LineGuard {
 public:
-    // Whether line[i] stands outside quotes and server blocks.
+    // Whether line[i] stands outside quotes, comments and server blocks.
     bool outside(QStringView line, qsizetype i) {
         const QChar c = line[i];
         const QChar next = i + 1 < line.size() ? line[i + 1] : QChar();
+        if (comment_from_ >= 0) {  // ends at the first "-->" that is not part of its "<!--", as in the scanner
+            if (c == QLatin1Char('>') && i - comment_from_ >= 6 && line[i - 1] == QLatin1Char('-') &&
+                line[i - 2] == QLatin1Char('-'))
+                comment_from_ = -1;
+            return false;
+        }
         if (skip_mark_) {  // the "%" or "?" of the opening mark
             skip_mark_ = false;
             return false;
@@ -104,10 +110,15 @@ public:
             skip_mark_ = true;
             return false;
         }
+        if (c == QLatin1Char('<') && line.mid(i, 4) == u"<!--") {
+            comment_from_ = i;
+            return false;
+        }
         return true;
     }
 
 private:
+    qsizetype comment_from_ = -1;
     QChar quote_;
     QChar server_;
     bool closing_server_ = false;
@@ -159,15 +170,18 @@ private:
     qsizetype format_token(qsizetype i);
     bool is_tag_line(const QString& line) const;
     qsizetype format_tag_token(qsizetype i);
-    void format_tag(const QString& tag, const TagName& name);
+    void format_tag(const QString& tag, const TagName& name, bool page_has_blank);
+    void join_line(QStringView markup, bool page_has_blank);
     void enter_segment_of(QStringView tag);
     qsizetype format_verbatim(qsizetype i, const VerbatimElement& element);
     qsizetype verbatim_end(qsizetype i, const VerbatimElement& element) const;
     qsizetype append_server_block(qsizetype i);
     void end_segment();
-    void add_text(QStringView text, bool page_has_blank = true);
+    void add_text(QStringView text, bool page_has_blank = true, bool end_line = true);
     bool blank_before(qsizetype i) const;
-    void wrap_and_write(QStringView line, int width);
+    bool runs_on(qsizetype i) const;
+    bool after_empty_element(qsizetype i) const;
+    void wrap_and_write(QStringView line, int width, bool end_line);
     void flush_line() { add_text({}); }
 
     QString cased(const QString& tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag; }
@@ -216,11 +230,13 @@ qsizetype CleanupFormatter::format_token(qsizetype i) {
     if (is_tag_line(line)) return format_tag_token(i);
     switch (segment_) {
     case Segment::text:
-        add_text(line, blank_before(i));
+        if (after_empty_element(i)) flush_line();
+        add_text(line, blank_before(i), !runs_on(i));
         break;
     case Segment::style:
         flush_line();
-        stylesheet_.format_line(raw(i), out_);
+        // A comment around the sheet comes as one token: its lines go to the sheet one by one.
+        for (const QStringView piece : raw(i).tokenize(QLatin1Char('\n'))) stylesheet_.format_line(piece, out_);
         break;
     case Segment::script:
         flush_line();
@@ -254,11 +270,11 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     if (!name.closing)
         for (const VerbatimElement& element : verbatim_elements)
             if (name.name == element.name) return format_verbatim(i, element);
-    format_tag(tag, name);
+    format_tag(tag, name, blank_before(i));
     return i + 1;
 }
 
-void CleanupFormatter::format_tag(const QString& tag, const TagName& name) {
+void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool page_has_blank) {
     enter_segment_of(tag);
     const QString text = tag_case_ ? with_upper_name(tag, name) : tag;
     const int index = db_.lookup_tag(name.name);
@@ -268,7 +284,7 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name) {
         line_ = text;
         if (name.closing && record.indent) out_.close_level();
     } else {
-        line_.append(text);
+        join_line(text, page_has_blank);
     }
     if (name.closing ? record.break_after_close : record.break_after_open) {
         flush_line();
@@ -336,7 +352,7 @@ qsizetype CleanupFormatter::append_server_block(qsizetype i) {
     qsizetype next = i + 1;
     while (next < tokens_.lines.size() && tokens_.spans[next].begin < end) ++next;
     segment_ = Segment::text;
-    line_.append(QStringView(page).mid(begin, end - begin));
+    join_line(QStringView(page).mid(begin, end - begin), blank_before(i));
     page_taken_ = end;
     // The text after the "%>" on the last line the block took.
     const qsizetype taken_end = tokens_.spans[next - 1].end;
@@ -347,16 +363,24 @@ qsizetype CleanupFormatter::append_server_block(qsizetype i) {
     return next;
 }
 
+// Markup that stays on the output line. Where the page has a blank before it, a line break stands in for
+// the blank: two inline elements the page keeps apart stay apart.
+void CleanupFormatter::join_line(QStringView markup, bool page_has_blank) {
+    if (page_has_blank && !trimmed_view(line_).isEmpty()) flush_line();
+    line_.append(markup);
+}
+
 // A tag ends the script or style segment: what its formatter holds is written first.
 void CleanupFormatter::end_segment() {
     stylesheet_.flush(out_);
     javascript_formatter_.finish(out_);
 }
 
-// Every text ends its output line. Blanks after a ">" go, and a line longer than the margin is cut at the
-// first blank beyond it (or the last one before it) that is outside quotes and server blocks. Text directly
-// after a tag joins it without a blank unless the page has one there (inside a quoted value it stays).
-void CleanupFormatter::add_text(QStringView text, bool page_has_blank) {
+// Every text ends its output line, unless end_line is off. Blanks after a ">" go, and a line longer than the
+// margin is cut at the first blank beyond it (or the last one before it) that is outside quotes and server
+// blocks. Text directly after a tag joins it without a blank unless the page has one there (inside a quoted
+// value it stays).
+void CleanupFormatter::add_text(QStringView text, bool page_has_blank, bool end_line) {
     QString line = trimmed_view(line_).toString();
     line_.clear();
     if (!text.isEmpty()) {
@@ -367,10 +391,11 @@ void CleanupFormatter::add_text(QStringView text, bool page_has_blank) {
     if (line.isEmpty()) return;
     int width = margin_ - out_.indentation_width();
     if (width < 32) width = margin_;
-    wrap_and_write(without_blanks_after_gt(line), width);
+    wrap_and_write(without_blanks_after_gt(line), width, end_line);
 }
 
-void CleanupFormatter::wrap_and_write(QStringView line, int width) {
+// Writes the line cut at the margin; without end_line its last piece stays on the output line when it fits.
+void CleanupFormatter::wrap_and_write(QStringView line, int width, bool end_line) {
     LineGuard guard;
     qsizetype start = 0;
     qsizetype i = 0;  // the guard has seen every character before i
@@ -395,11 +420,48 @@ void CleanupFormatter::wrap_and_write(QStringView line, int width) {
         for (i = cut + 1; i < line.size() && line[i] == QLatin1Char(' '); ++i) guard.outside(line, i);
         start = i;
     }
-    out_.write_line(trimmed_view(line.mid(start)));
+    // What stays on the line is read again with the next text: only a piece that fits the margin stays, so
+    // that a page running on without a blank for ever is not read over and over.
+    const QStringView rest = trimmed_view(line.mid(start));
+    if (end_line || rest.size() > width) out_.write_line(rest);
+    else line_ = rest.toString();
 }
 
 bool CleanupFormatter::blank_before(qsizetype i) const {
     return has_spans_ && i > 0 && tokens_.spans[i].begin > tokens_.spans[i - 1].end;
+}
+
+// Whether the text at i follows an element without content (an image, a form control) with a blank between
+// them in the page. That blank keeps the two apart, and a line break stands in for it; the blank after any
+// other tag may go, as the line break that ends the text before the tag separates just as well.
+bool CleanupFormatter::after_empty_element(qsizetype i) const {
+    if (!blank_before(i) || !tokens_.lines[i - 1].startsWith(QLatin1Char('<'))) return false;
+    const TagName name = tag_name(tokens_.lines[i - 1]);
+    if (name.closing || name.name == u"!") return false;
+    const int index = db_.lookup_tag(name.name);
+    return index >= 0 && !db_.tags()[index].is_container();
+}
+
+// Whether the text at i runs straight on, through inline tags and with no blank on the way, into more text
+// or a server block's output ("H<SUB>2</SUB>O", "0<%= n %>.07"): a line break after it would show as a
+// blank the page does not have. Where the page has a blank on the way, or a tag breaks the line anyway, a
+// line break only stands in for what the page has.
+bool CleanupFormatter::runs_on(qsizetype i) const {
+    if (!has_spans_) return false;
+    for (qsizetype k = i + 1; k < tokens_.lines.size() && !blank_before(k); ++k) {
+        const QString& line = tokens_.lines[k];
+        if (!line.startsWith(QLatin1Char('<')) || line.startsWith(u"<%") || line.startsWith(u"<?")) return true;
+        const TagName name = tag_name(line);
+        if (name.name == u"SCRIPT" || name.name == u"STYLE") return false;
+        for (const VerbatimElement& element : verbatim_elements)
+            if (name.name == element.name) return false;
+        const int index = db_.lookup_tag(name.name);
+        if (index < 0) continue;
+        const TagRecord& r = db_.tags()[index];
+        if (name.closing ? (r.break_before_close || r.break_after_close) : (r.break_before_open || r.break_after_open))
+            return false;
+    }
+    return false;
 }
 
 QStringView CleanupFormatter::raw(qsizetype i) const {
@@ -415,9 +477,10 @@ QStringView CleanupFormatter::gap(qsizetype i) const {
 }
 
 // The tag as the scanner made it, except that a quoted value running over lines keeps its line breaks: an
-// event handler's statements may rest on them.
+// event handler's statements may rest on them. A comment stands as the page has it.
 QString CleanupFormatter::tag_text(qsizetype i) const {
     const QStringView page_tag = raw(i);
+    if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag.toString();
     if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.lines[i];
     QString out;
     QChar quote;

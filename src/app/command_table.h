@@ -139,7 +139,7 @@ inline constexpr std::array<CommandDef, 96> command_table = {{
     {u"ID_SetJavaScript",            u"ID_SetDefaultLang",   u"Set JavaScript",                     u"",                                     R::always,        W::no},
     {u"-",                           u"id_TopMenu_Tools",    u"",                                   u"",                                     R::always,        W::yes},
     {u"ID_FunctionFinder",           u"id_TopMenu_Tools",    u"Function Finder",                    u"",                                     R::code_text,     W::no},
-    {u"id_Cleanup_HTML_Code",        u"id_TopMenu_Tools",    u"Cleanup HTML Code",                  u"Reformat/Cleanup HTML Code",           R::code_text,     W::no},
+    {u"id_Cleanup_HTML_Code",        u"id_TopMenu_Tools",    u"Cleanup HTML Code",                  u"Reformat/Cleanup HTML Code",           R::code_text,     W::yes},
 
     {u"id_TopMenu_Help",             menu_bar,               u"&Help",                              u"",                                     R::always,        W::yes},
     {u"id_Help_Contents",            u"id_TopMenu_Help",     u"&Contents",                          u"",                                     R::always,        W::no},

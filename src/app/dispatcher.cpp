@@ -1,5 +1,6 @@
 #include "app/dispatcher.h"
 
+#include "app/cleanup_command.h"
 #include "app/document_colouring.h"
 #include "app/documents.h"
 #include "app/preview.h"
@@ -21,7 +22,7 @@ const QString homepage_url = QStringLiteral("http://www.tamsel2001.com/");
 }  // namespace
 
 std::span<const Dispatcher::Route> Dispatcher::routes() {
-    static constexpr std::array<Route, 39> table = {{
+    static constexpr std::array<Route, 40> table = {{
         {u"ID_TopMenu_File",             &Dispatcher::refresh_states},
         {u"id_TopMenu_Edit",             &Dispatcher::refresh_states},
         {u"id_TopMenu_Search",           &Dispatcher::refresh_states},
@@ -57,6 +58,7 @@ std::span<const Dispatcher::Route> Dispatcher::routes() {
         {u"ID_ViewinNetscape",           &Dispatcher::view_browser_2},
         {u"ID_UpdateSyntaxHighlighting", &Dispatcher::update_colouring},
         {u"ID_RemoveSyntaxHighlighting", &Dispatcher::remove_colouring},
+        {u"id_Cleanup_HTML_Code",        &Dispatcher::cleanup_html},
         {u"id_Tamsel2001Homepage",       &Dispatcher::homepage},
         {u"id_Menu_About",               &Dispatcher::about},
         {u"id_ToolsToolbar",             &Dispatcher::nothing},
@@ -72,7 +74,10 @@ QStringList Dispatcher::routed_ids() {
 }
 
 void Dispatcher::dispatch_command(const QString& id) {
-    if (ws_.window.tabs_updating) return;
+    if (ws_.window.tabs_updating) {
+        if (id == u"id_Cleanup_HTML_Code") ws_.dialogs.beep();
+        return;
+    }
     for (const Route& r : routes()) {
         if (r.id == id) {
             (this->*r.run)();
@@ -160,6 +165,11 @@ void Dispatcher::view_browser_2() { preview_.view_in_browser(2); }
 
 void Dispatcher::update_colouring() { colouring_.update_colouring(); }
 void Dispatcher::remove_colouring() { colouring_.remove_colouring(); }
+
+void Dispatcher::cleanup_html() {
+    CleanupCommand(ws_, editor_, documents_, bar_, colouring_).run();
+    view_.refresh_command_states();
+}
 
 void Dispatcher::about() { view_.show_about(); }
 void Dispatcher::homepage() { ws_.dialogs.open_with_default_handler(homepage_url); }

@@ -13,18 +13,19 @@ class DocumentColouring;
 class Documents;
 class EditorBuffer;
 class Preview;
+class ProgressBar;
 class ShellView;
 class Workspace;
 
 class Dispatcher {
 public:
     Dispatcher(Workspace& ws, EditorBuffer& editor, ShellView& view, Clipboard& clipboard, Documents& documents,
-               Preview& preview, DocumentColouring& colouring)
+               Preview& preview, DocumentColouring& colouring, ProgressBar& bar)
         : ws_(ws), editor_(editor), view_(view), clipboard_(clipboard), documents_(documents), preview_(preview),
-          colouring_(colouring) {}
+          colouring_(colouring), bar_(bar) {}
 
-    // Runs the action of id; ignored while tabs_updating is on (a long operation runs). An exit request
-    // is left in the window state for the main window to act on.
+    // Runs the action of id; ignored while tabs_updating is on (a long operation runs), with a beep for
+    // the cleanup. An exit request is left in the window state for the main window to act on.
     void dispatch_command(const QString& id);
 
     // The choice of the new-document dialog; until that dialog exists a blank HTML page is made.
@@ -67,6 +68,7 @@ private:
     void view_browser_2();
     void update_colouring();
     void remove_colouring();
+    void cleanup_html();
     void about();
     void homepage();
     void publish();
@@ -83,6 +85,7 @@ private:
     Documents& documents_;
     Preview& preview_;
     DocumentColouring& colouring_;
+    ProgressBar& bar_;
 };
 
 }  // namespace tamsel

@@ -59,7 +59,8 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     colouring_ = std::make_unique<DocumentColouring>(ws, *edit_, *batch_, *progress_, *this);
     preview_ = std::make_unique<Preview>(ws, *edit_, *this);
     documents_ = std::make_unique<Documents>(ws, *edit_, *this, *preview_, *colouring_);
-    dispatcher_ = std::make_unique<Dispatcher>(ws, *edit_, *this, *clipboard_, *documents_, *preview_, *colouring_);
+    dispatcher_ = std::make_unique<Dispatcher>(ws, *edit_, *this, *clipboard_, *documents_, *preview_, *colouring_,
+                                               *progress_);
     connect(bars_, &CommandBars::command, this, &MasterWindow::dispatch);
     connect_editor();
 

@@ -1,10 +1,10 @@
 #include "cli/cli_check.h"
 
 #include "analyze/markup_scanner.h"
-#include "analyze/message_text.h"
 #include "analyze/site_walk.h"
 #include "app/progress_model.h"
 #include "cli/cli_common.h"
+#include "cli/problem_lines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,13 +69,6 @@ public:
 private:
     int percent_[2] = {-1, -1};
 };
-
-QString diagnostic(const ResultEntry& e, const QString& shown_path) {
-    QString place = shown_path;
-    if (e.line != whole_file_line) place += QLatin1Char(':') + QString::number(e.line);
-    return place + (is_error_code(e.code) ? QStringLiteral(": error: ") : QStringLiteral(": warning: ")) +
-           message_text(e.code, e.text1, e.text2) + QStringLiteral(" [") + QString::number(e.code) + QLatin1Char(']');
-}
 
 QString record(const ResultEntry& e) {
     return QStringList{e.file, QString::number(e.line), QString::number(e.code), e.text1, e.text2,
@@ -146,12 +139,11 @@ int run_check(const QStringList& args) {
 
     for (const ResultEntry& e : ws.results.entries()) {
         if (options.records) out() << record(e) << '\n';
-        else if (e.line > 0) out() << diagnostic(e, shown.value(e.file, e.file)) << '\n';
+        else if (e.line > 0) out() << problem_line(e, shown.value(e.file, e.file)) << '\n';
     }
     out().flush();
-    err() << "tamsel check: " << scanned << (scanned == 1 ? " file, " : " files, ") << ws.results.error_count
-          << (ws.results.error_count == 1 ? " error, " : " errors, ") << ws.results.warning_count
-          << (ws.results.warning_count == 1 ? " warning" : " warnings") << Qt::endl;
+    err() << "tamsel check: " << scanned << (scanned == 1 ? " file, " : " files, ")
+          << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
     if (unreadable) return exit_usage;
     return ws.results.error_count > 0 ? exit_problems : exit_done;
 }

@@ -1,5 +1,6 @@
 // tamsel: the engine of Tamsel 2001 on the command line.
 #include "cli/cli_check.h"
+#include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
 
@@ -14,9 +15,10 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 2> commands = {{
-    {"db",    tamsel::cli::run_db,    "build, dump and check the tag database files"},
-    {"check", tamsel::cli::run_check, "list the errors and warnings of pages and website folders"},
+constexpr std::array<Command, 3> commands = {{
+    {"db",      tamsel::cli::run_db,      "build, dump and check the tag database files"},
+    {"check",   tamsel::cli::run_check,   "list the errors and warnings of pages and website folders"},
+    {"cleanup", tamsel::cli::run_cleanup, "check a page and lay it out again (tag case, indentation, margin)"},
 }};
 
 void usage(QTextStream& s) {

@@ -78,8 +78,10 @@ QString ScintillaEditorWidget::text() const {
 qsizetype ScintillaEditorWidget::length() const { return to_char(SendScintilla(SCI_GETLENGTH)); }
 
 void ScintillaEditorWidget::set_text(const QString& text) {
+    // QsciScintilla::setText forgets the undo history; the control's own message keeps it, as one step.
+    const QByteArray bytes = text.toUtf8();
     beginUndoAction();
-    setText(text);
+    SendScintilla(SCI_SETTEXT, 0UL, bytes.constData());
     endUndoAction();
     SendScintilla(SCI_GOTOPOS, 0L);
 }

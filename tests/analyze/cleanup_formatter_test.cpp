@@ -38,11 +38,20 @@ private Q_SLOTS:
             << "<UL><LI>one<LI>two</UL>" << "" << QStringList{"<UL>", "   <LI>one", "   <LI>two", "</UL>"};
         QTest::newRow("every text ends its line, the blank after > goes")
             << "<B>bold</B> more" << "" << QStringList{"<B>bold", "</B>more"};
+        QTest::newRow("text running on into inline tags and text keeps its line")
+            << "<P>H<B>2</B>O, <I>x</I>.<BR>0<%= n %>.07 y<A>z</A>" << ""
+            << QStringList{"<P>H<B>2</B>O,", "<I>x</I>.<BR>0<%= n %>.07 y<A>z", "</A>"};
+        QTest::newRow("a blank the page has between inline pieces stays a break")
+            << "x <B> y</B> z<BR> w<I>v</I> <A>u</A>" << "" << QStringList{"x", "<B>y", "</B>z", "<BR>", "w<I>v", "</I>", "<A>u", "</A>"};
         QTest::newRow("tag missing from the database stays on the line")
             << "<P><BLINK>x</BLINK> y" << "" << QStringList{"<P><BLINK>x", "</BLINK>y"};
         QTest::newRow("tag case changes names only")
-            << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case"
-            << QStringList{"<P align=Left>a", "<!--note--><%=Now%><BR/>b"};
+            << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case" << QStringList{"<P align=Left>a<!--note--><%=Now%><BR/>b"};
+        QTest::newRow("a comment stands as the page has it")
+            << "<P>a<!-- a  > <b>\n   keep  -->b" << "case" << QStringList{"<P>a<!-- a  > <b>", "   keep  -->b"};
+        QTest::newRow("a comment is never cut")
+            << "<P>x <!-- one two three four five six seven eight nine --> y" << "margin"
+            << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->y"};
         QTest::newRow("a blank after > inside quotes stays")
             << "<IMG ALT=\"a> b\">" << "" << QStringList{"<IMG ALT=\"a> b\">"};
         QTest::newRow("cut at the first blank beyond the margin")
@@ -131,6 +140,20 @@ private Q_SLOTS:
         QCOMPARE(format_page(tokens, formatter_database(), formatter_config()), expected);
         tokens.spans = {{5, 2}};  // spans that do not fit are not used
         QCOMPARE(format_page(tokens, formatter_database(), formatter_config()), expected);
+    }
+
+    // Each of these would take hours if a step read again what it had read; and none may crash.
+    void hostile_input_is_formatted_in_one_pass_data() {
+        QTest::addColumn<QString>("page");
+        const int n = 100000;
+        QTest::newRow("text running on through tags") << QStringLiteral("x<B>").repeated(n);
+        QTest::newRow("tags without text") << QStringLiteral("<B>").repeated(n) + QStringLiteral("x");
+        QTest::newRow("a quote never closed") << QStringLiteral("<P>\"") + QStringLiteral("a ").repeated(n);
+        QTest::newRow("deep lists") << QStringLiteral("<UL><LI>").repeated(n / 10);
+    }
+    void hostile_input_is_formatted_in_one_pass() {
+        QFETCH(QString, page);
+        QVERIFY(!cleaned(page).isEmpty());
     }
 
     void progress_is_shown_as_cleanup() {

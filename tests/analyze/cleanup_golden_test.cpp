@@ -1,6 +1,9 @@
-// Whole pages through the cleanup: the results on file, and what every cleanup keeps of a page.
+// Whole pages through the cleanup: the results on file, and what every cleanup keeps of a page, over the
+// golden pages and the real-looking pages of tests/data/pages with the shipped tag database.
 #include "analyze/cleanup_formatter.h"
 #include "analyze/cleanup_support.h"
+#include "analyze/page_cleanup.h"
+#include "analyze/scan_support.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
 
@@ -24,11 +27,23 @@ QString cleaned(const QString& page, const ConfigTable& config) {
     return format_page(tokens_of_page(page), formatter_database(), config);
 }
 
-// The characters that are not white space, in lower case.
+// A page as a user's cleanup makes it: the shipped database, tag names in upper case.
+QString user_cleaned(const QString& page, const QString& path, int margin = 80) {
+    ConfigTable config;
+    config.set_value(tag_case, QStringLiteral("1"));
+    config.set_value(right_margin, QString::number(margin));
+    return clean_page(page, path, shipped_database(), config);
+}
+
+// The characters that are not white space, in lower case; a ";" before a "}" does not count, as the style
+// sheet formatter ends every declaration with one.
 QString ink(const QString& text) {
     QString out;
-    for (QChar c : text)
-        if (!c.isSpace()) out.append(c.toLower());
+    for (QChar c : text) {
+        if (c.isSpace()) continue;
+        if (c == QLatin1Char('}') && out.endsWith(QLatin1Char(';'))) out.chop(1);
+        out.append(c.toLower());
+    }
     return out;
 }
 
@@ -58,18 +73,31 @@ NodeRun run_node(const QString& node, const QStringList& args) {
     return run;
 }
 
-void add_pages() {
+void add_golden_pages() {
     QTest::addColumn<QString>("name");
     for (const QString& file : QDir(golden_dir()).entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name))
         QTest::newRow(qPrintable(file)) << file.chopped(4);
 }
+
+// Every page: the golden ones, the correct pages of the checks and the pages made for the cleanup.
+void add_all_pages() {
+    QTest::addColumn<QString>("path");
+    const QStringList folders = {golden_dir(), fixture(QStringLiteral("pages/correct")), fixture(QStringLiteral("pages/cleanup"))};
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        for (const QString& file : dir.entryList({QStringLiteral("*.htm*"), QStringLiteral("*.asp")}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(dir.dirName() + QLatin1Char('/') + file)) << dir.filePath(file);
+    }
+}
+
+QString page_at(const QString& path) { return QString::fromUtf8(read_bytes(path)); }
 
 }  // namespace
 
 class CleanupGoldenTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void pages_come_out_as_on_file_data() { add_pages(); }
+    void pages_come_out_as_on_file_data() { add_golden_pages(); }
     void pages_come_out_as_on_file() {
         QFETCH(QString, name);
         const QString out = cleaned(page_of(name), formatter_config({{tag_case, "1"}}));
@@ -78,30 +106,29 @@ private Q_SLOTS:
         QCOMPARE(out, expected);
     }
 
-    void characters_keep_their_order_data() { add_pages(); }
+    void characters_keep_their_order_data() { add_all_pages(); }
     void characters_keep_their_order() {
-        QFETCH(QString, name);
-        const QString page = page_of(name);
-        QCOMPARE(ink(cleaned(page, formatter_config({{tag_case, "1"}, {right_margin, "40"}}))), ink(page));
+        QFETCH(QString, path);
+        const QString page = page_at(path);
+        QCOMPARE(ink(user_cleaned(page, path, 40)), ink(page));
     }
 
-    void a_second_cleanup_changes_nothing_data() { add_pages(); }
+    void a_second_cleanup_changes_nothing_data() { add_all_pages(); }
     void a_second_cleanup_changes_nothing() {
         // Without margin cuts: a cut line is longer than the margin and would be cut again.
-        QFETCH(QString, name);
-        const ConfigTable config = formatter_config({{tag_case, "1"}, {right_margin, "1000"}});
-        const QString once = cleaned(page_of(name), config);
-        QCOMPARE(cleaned(once, config), once);
+        QFETCH(QString, path);
+        const QString once = user_cleaned(page_at(path), path, 1000);
+        QCOMPARE(user_cleaned(once, path, 1000), once);
     }
 
-    void javascript_parses_and_behaves_as_before_data() { add_pages(); }
+    void javascript_parses_and_behaves_as_before_data() { add_all_pages(); }
     void javascript_parses_and_behaves_as_before() {
-        QFETCH(QString, name);
+        QFETCH(QString, path);
         const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
         if (node.isEmpty()) QSKIP("node is not installed");
-        const QString page = page_of(name);
+        const QString page = page_at(path);
         const QStringList before = javascript_blocks(page);
-        const QStringList after = javascript_blocks(cleaned(page, formatter_config()));
+        const QStringList after = javascript_blocks(user_cleaned(page, path));
         QCOMPARE(after.size(), before.size());
         QTemporaryDir dir;
         for (qsizetype i = 0; i < before.size(); ++i) {

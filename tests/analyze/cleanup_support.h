@@ -1,6 +1,6 @@
 #pragma once
-// What the cleanup formatter tests share: a page made into a token stream the way the scanner makes it in
-// cleanup mode, a small tag database with layout flags, and a configuration.
+// What the cleanup formatter tests share: a small tag database with layout flags, a configuration, and
+// pages through the scanner in cleanup mode and the formatter.
 #include "analyze/token_stream.h"
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
@@ -13,7 +13,10 @@ namespace tamsel::test {
 
 enum class PageKind { html, javascript, vbscript, stylesheet };
 
-// Text chunks per line, tags joined over lines, script and style lines trimmed, with their spans.
+// A file name of the kind: the scanner takes a page's type from its name.
+QString name_of_page(PageKind kind);
+
+// The token stream the scanner makes of page in cleanup mode.
 TokenStream tokens_of_page(const QString& page, PageKind kind = PageKind::html);
 
 // Tags with their layout flags (line breaks before and after the opening and closing tag, indent), and a

@@ -15,13 +15,24 @@ QString scan_database_dir() {
     return dir.path();
 }
 
+namespace {
+
+TagDatabase loaded_from(const QString& dir) {
+    TagDatabase loaded;
+    ScriptedDialogs dialogs;
+    loaded.load_database(dir, dialogs);
+    return loaded;
+}
+
+}  // namespace
+
 const TagDatabase& scan_database() {
-    static const TagDatabase db = [] {
-        TagDatabase loaded;
-        ScriptedDialogs dialogs;
-        loaded.load_database(scan_database_dir(), dialogs);
-        return loaded;
-    }();
+    static const TagDatabase db = loaded_from(scan_database_dir());
+    return db;
+}
+
+const TagDatabase& shipped_database() {
+    static const TagDatabase db = loaded_from(data_dir());
     return db;
 }
 

@@ -12,6 +12,8 @@ namespace tamsel::test {
 const TagDatabase& scan_database();
 // The folder holding its .DB files.
 QString scan_database_dir();
+// The database the program ships, loaded once per test program.
+const TagDatabase& shipped_database();
 
 struct ScanOutcome {
     ResultList results;

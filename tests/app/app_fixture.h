@@ -3,6 +3,8 @@
 // without the browser engine.
 #include "app/master_window.h"
 #include "app/workspace.h"
+#include "colour/colorize.h"
+#include "platform/memory_buffer.h"
 #include "platform/scripted_dialogs.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
@@ -13,6 +15,15 @@
 #include <memory>
 
 namespace tamsel::test {
+
+// The colours the engine gives the whole of text, as a memory buffer holds them.
+inline QList<ColourRun> coloured_runs(const QString& text, const ConfigTable& config) {
+    MemoryBuffer buffer(text);
+    ColouringState state;
+    buffer.apply_colours(remove_colouring(text, colour_scheme(config)));
+    buffer.apply_colours(colorize(text, 1, -1, colour_scheme(config), state).runs);
+    return buffer.colour_runs();
+}
 
 struct AppFixture {
     QTemporaryDir user;

@@ -5,8 +5,6 @@
 #include "app/edit_text_widget.h"
 #include "app/master_window.h"
 #include "app_fixture.h"
-#include "colour/colorize.h"
-#include "platform/memory_buffer.h"
 #include "support/test_registry.h"
 
 #include <QLabel>
@@ -18,15 +16,6 @@ using namespace tamsel;
 using test::AppFixture;
 
 namespace {
-
-// The colours the engine gives text, as a memory buffer holds them.
-QList<ColourRun> expected_runs(const QString& text, const ConfigTable& config) {
-    MemoryBuffer buffer(text);
-    ColouringState state;
-    buffer.apply_colours(remove_colouring(text, colour_scheme(config)));
-    buffer.apply_colours(colorize(text, 1, -1, colour_scheme(config), state).runs);
-    return buffer.colour_runs();
-}
 
 QByteArray large_page(int rows) {
     QByteArray page = "<HTML><BODY>\r\n";
@@ -52,7 +41,7 @@ private Q_SLOTS:
         AppFixture f;
         MasterWindow& w = f.start();
         QVERIFY(w.documents().open_document(f.doc(QStringLiteral("page.htm"), bytes), false));
-        QCOMPARE(w.editor().colour_runs(), expected_runs(QString::fromUtf8(bytes), f.ws->config));
+        QCOMPARE(w.editor().colour_runs(), test::coloured_runs(QString::fromUtf8(bytes), f.ws->config));
         QVERIFY(!f.ws->window.doc_changed);
     }
 
@@ -81,7 +70,7 @@ private Q_SLOTS:
         w.documents().open_document(f.doc(QStringLiteral("big.htm"), page), false);
         w.editor().set_selection(1234, 5);
         w.dispatch(QStringLiteral("ID_UpdateSyntaxHighlighting"));
-        QCOMPARE(w.editor().colour_runs(), expected_runs(QString::fromUtf8(page), f.ws->config));
+        QCOMPARE(w.editor().colour_runs(), test::coloured_runs(QString::fromUtf8(page), f.ws->config));
         // Batch mode put the selection back.
         QCOMPARE(w.editor().selection_start(), 1234);
         QCOMPARE(w.editor().selection_length(), 5);

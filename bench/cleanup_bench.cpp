@@ -1,0 +1,99 @@
+// Cleanup throughput in MB/s on a large generated page of tables, text, forms, lists, comments, scripts and
+// style sheets: the scan in cleanup mode, the formatter, both together in process, and `tamsel cleanup` as a
+// command; `tidy -q -i` (when installed) on the same file for comparison.
+#include "analyze/page_cleanup.h"
+#include "settings/config_table.h"
+#include "tagdb/tag_database.h"
+
+#include "bench_support.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace tamsel;
+using bench::run_seconds;
+
+namespace {
+
+QString page_block(int n) {
+    return QStringLiteral(
+               "<!-- offer %1: don't change the > signs in here -->\n"
+               "<TABLE border=\"0\" width=\"100%\"><TR><TD class=\"a b\">Cell %1 of row 1</TD><TD>&pound;&nbsp;%1.50</TD></TR>\n"
+               "<TR><TD colspan=2><IMG SRC=\"img/p%1.gif\" WIDTH=\"80\" HEIGHT=\"60\" ALT=\"Item %1\"> Item %1</TD></TR></TABLE>\n"
+               "<P>A paragraph of ordinary text that runs well beyond the right margin, so that the formatter has to cut\n"
+               "it at a blank outside quotes, number %1, with <B>bold</B>, H<SUB>2</SUB>O and <A HREF=\"p%1.htm\">a link</A>.\n"
+               "<UL><LI>One<LI>Two &amp; three</UL>\n"
+               "<FORM ACTION=\"buy.cgi\" METHOD=\"post\"><INPUT TYPE=\"hidden\" NAME=\"id\" VALUE=\"%1\"> "
+               "<INPUT TYPE=\"submit\" VALUE=\"Buy\"></FORM>\n"
+               "<PRE>\n  Code   Price\n  %1     1.50\n</PRE>\n"
+               "<SCRIPT language=\"JavaScript\">\n"
+               "function f%1(a) { if (a > 1) { return { v: a / 2, s: \"{x}\" }; } return /[{}]/.test(a); }\n"
+               "var t = `line {%1}`; // done {\n"
+               "</SCRIPT>\n"
+               "<SCRIPT language=\"VBScript\">\n"
+               "Sub Show%1( x )\n"
+               "If x = 1 Then MsgBox \"one , two\" , 48 ' note\n"
+               "End Sub\n"
+               "</SCRIPT>\n")
+        .arg(n);
+}
+
+QString page_of(int blocks) {
+    QString page = QStringLiteral("<HTML>\n<HEAD>\n<TITLE>Generated page</TITLE>\n<STYLE>\n<!--\n"
+                                  "p { color: red; margin: 0 auto; } td.a{padding:2px 4px; /* cell */ }\n"
+                                  "-->\n</STYLE>\n</HEAD>\n<BODY bgcolor=\"#FFFFFF\">\n");
+    for (int i = 0; i < blocks; ++i) page += page_block(i);
+    return page + QStringLiteral("</BODY>\n</HTML>\n");
+}
+
+void report(const char* what, double mb, double seconds) {
+    std::printf("%-40s %6.1f MB %8.3f s %8.1f MB/s\n", what, mb, seconds, mb / seconds);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const TagDatabase db = bench::shipped_database();
+    if (db.db_fatal) return 1;
+    ConfigTable config;
+    config.set_value(tag_case, QStringLiteral("1"));
+    const QString page = page_of(12000);
+    const QByteArray bytes = page.toUtf8();
+    const double mb = bytes.size() / 1e6;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.htm"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return 1;
+    file.close();
+
+    ResultList results;
+    MetaSlots metas;
+    PageCleanup cleanup(db, results, metas);
+    QElapsedTimer t;
+    t.start();
+    cleanup.scan_text(page, path);
+    const double scan_s = t.nsecsElapsed() / 1e9;
+    t.restart();
+    const qsizetype out_size = cleanup.format(config, LineEnds::Lf).size();
+    const double format_s = t.nsecsElapsed() / 1e9;
+    std::printf("page: %lld token lines, %d errors, %lld characters out\n", static_cast<long long>(cleanup.tokens().lines.size()),
+                results.error_count, static_cast<long long>(out_size));
+    report("scan in cleanup mode", mb, scan_s);
+    report("formatter", mb, format_s);
+    report("cleanup, scan + formatter (in process)", mb, scan_s + format_s);
+
+    const QString cli = qEnvironmentVariable("TAMSEL_CLI");
+    if (!cli.isEmpty())
+        report("tamsel cleanup (command, whole run)", mb,
+               run_seconds(cli, {"cleanup", "--data", qEnvironmentVariable("TAMSEL_DATA_DIR"), "--ignore-errors", "--set",
+                                 "tag_case=1", path, "-o", dir.filePath(QStringLiteral("out.htm"))}));
+    const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
+    if (tidy.isEmpty()) std::printf("tidy is not installed (make bench installs it)\n");
+    else report("tidy -q -i (same page)", mb, run_seconds(tidy, {"-q", "-i", path}));
+    return 0;
+}

@@ -1,0 +1,113 @@
+#include "cli/cli_cleanup.h"
+
+#include "analyze/page_cleanup.h"
+#include "cli/cli_common.h"
+#include "cli/problem_lines.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace tamsel::cli {
+
+const char* const cleanup_help =
+    "usage: tamsel cleanup FILE [-o OUT] [--ignore-errors]\n"
+    "Checks the page FILE and lays it out again: one element a line where the tag database asks for it,\n"
+    "indentation by nesting, tag names in upper case when tag_case is 1, lines wrapped at right_margin,\n"
+    "scripts and style sheets laid out by language. FILE is read as a document of its type (.HTM, .HTML,\n"
+    ".ASP pages; .JS, .VBS, .CSS files are script or style throughout).\n"
+    "The problems print on standard error as `tamsel check` prints them: PATH:LINE: error|warning: MESSAGE\n"
+    "[CODE]. With errors and without --ignore-errors nothing is written. Otherwise the cleaned page goes to\n"
+    "OUT (replaced as a whole, never half-written) or to standard output, in the encoding and line ends\n"
+    "FILE came in.\n"
+    "  -o OUT            write the cleaned page to OUT (may be FILE itself)\n"
+    "  --ignore-errors   clean the page even when errors were found\n"
+    "The layout follows the configuration of the user's settings; --set KEY=VALUE overrides a key for this\n"
+    "run (--set tag_case=1 --set right_margin=100 --set level_indent=2).\n"
+    "Exit status: 0 cleaned (warnings allowed), 1 errors found and nothing written, 2 bad usage or a file\n"
+    "that cannot be read or written.\n";
+
+namespace {
+
+struct CleanupOptions {
+    QString file;
+    QString output;  // empty: standard output
+    bool ignore_errors = false;
+    QString error;
+};
+
+CleanupOptions parse_cleanup(const QStringList& args) {
+    CleanupOptions o;
+    for (qsizetype i = 0; i < args.size() && o.error.isEmpty(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--ignore-errors")) {
+            o.ignore_errors = true;
+        } else if (a == QLatin1String("-o")) {
+            if (i + 1 >= args.size()) o.error = QStringLiteral("-o needs a file name");
+            else o.output = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            o.error = QStringLiteral("unknown option ") + a;
+        } else if (!o.file.isEmpty()) {
+            o.error = QStringLiteral("one FILE only, not also '%1'").arg(a);
+        } else {
+            o.file = a;
+        }
+    }
+    if (o.file.isEmpty() && o.error.isEmpty()) o.error = QStringLiteral("no FILE given");
+    return o;
+}
+
+bool write_output(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty()) {
+        QFile stdout_file;
+        return stdout_file.open(stdout, QIODevice::WriteOnly) && stdout_file.write(bytes) == bytes.size() &&
+               stdout_file.flush();
+    }
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
+    err() << "tamsel: cannot write " << path << ": " << f.errorString() << Qt::endl;
+    return false;
+}
+
+}  // namespace
+
+int run_cleanup(const QStringList& args) {
+    if (wants_help(args)) {
+        out() << cleanup_help;
+        return exit_done;
+    }
+    const CommonOptions common = parse_common(args);
+    const CleanupOptions options = parse_cleanup(common.rest);
+    if (!common.error.isEmpty() || !options.error.isEmpty()) {
+        err() << "tamsel cleanup: " << (common.error.isEmpty() ? options.error : common.error) << "\n" << cleanup_help;
+        return exit_usage;
+    }
+    CliContext context(common);
+    if (!context.ok()) return exit_usage;
+    Workspace& ws = context.ws();
+
+    QFile file(options.file);
+    if (!QFileInfo(options.file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        err() << "tamsel: cannot read " << options.file << Qt::endl;
+        return exit_usage;
+    }
+    const DecodedText page = decode_document(file.readAll());
+    file.close();
+
+    PageCleanup cleanup(ws.db, ws.results, ws.metas);
+    cleanup.scan_text(page.text, QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
+    const QString shown = QDir::cleanPath(options.file);
+    for (const ResultEntry& e : ws.results.entries())
+        if (e.line > 0) err() << problem_line(e, shown) << '\n';
+    err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
+    if (ws.results.error_count > 0 && !options.ignore_errors) {
+        err() << "tamsel cleanup: nothing written; --ignore-errors cleans the page all the same" << Qt::endl;
+        return exit_problems;
+    }
+    const QString cleaned = cleanup.format(ws.config, page.line_ends);
+    return write_output(options.output, encode_document(cleaned, page.encoding)) ? exit_done : exit_usage;
+}
+
+}  // namespace tamsel::cli

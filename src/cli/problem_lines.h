@@ -1,0 +1,15 @@
+#pragma once
+// How `tamsel` prints problems: one a line, as a compiler does.
+#include "analyze/result_list.h"
+
+#include <QString>
+
+namespace tamsel::cli {
+
+// "PATH:LINE: error: MESSAGE [CODE]" (or "warning:"); a problem of the whole file has no ":LINE".
+QString problem_line(const ResultEntry& e, const QString& shown_path);
+
+// "1 error, 2 warnings".
+QString problem_counts(int errors, int warnings);
+
+}  // namespace tamsel::cli

@@ -1,0 +1,21 @@
+#pragma once
+// frm_error: the error list window. It shows what the request holds (caption, the two counts, the list
+// with its columns and icons) and answers with the button pressed; it decides nothing itself.
+#include "platform/dialog_host.h"
+
+#include <QDialog>
+
+namespace tamsel {
+
+class ErrorListDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ErrorListDialog(const ErrorListRequest& request, QWidget* parent = nullptr);
+    // The button that closed the window; Cancel while it is open and when the frame closed it.
+    ErrorListAnswer answer() const { return answer_; }
+
+private:
+    ErrorListAnswer answer_ = ErrorListAnswer::Cancel;
+};
+
+}  // namespace tamsel

@@ -1,0 +1,101 @@
+// `tamsel cleanup`: the problems as `tamsel check` prints them, where the page goes, and the exit status.
+#include "support/test_registry.h"
+#include "support/test_support.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tamsel;
+
+namespace {
+
+// One warning (the unquoted value), no error.
+const QByteArray clean_page = "<HTML>\n<BODY>\n<P>Caf\xC3\xA9 <A HREF=a.htm>menu</A>\n</BODY>\n</HTML>\n";
+// An unknown entity: an error.
+const QByteArray faulty_page = "<HTML><BODY>\n<P>Fish &chips;\n</BODY></HTML>\n";
+
+}  // namespace
+
+class CleanupCliTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+    QString page(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        test::write_bytes(path, bytes);
+        return path;
+    }
+    test::CliRun cleanup(const QStringList& args) {
+        return test::run_cli(QStringList{"cleanup", "--data", test::data_dir()} + args, dir_.path());
+    }
+
+private Q_SLOTS:
+    void the_cleaned_page_goes_to_standard_output() {
+        page("menu.htm", clean_page);
+        const test::CliRun run = cleanup({"menu.htm", "--set", "tag_case=1", "--set", "level_indent=2"});
+        QCOMPARE(run.exit_code, 0);
+        // Line ends as the file has them; the tag names upper-cased, their attributes as written.
+        QCOMPARE(run.out, QStringLiteral("<HTML>\n<BODY>\n<P>Caf\u00e9\n<A HREF=a.htm>menu\n</A>\n</BODY>\n</HTML>\n"));
+        QCOMPARE(run.err, QStringLiteral("menu.htm:3: warning: Value for attribute HREF=A.HTM should be quoted [102]\n"
+                                         "tamsel cleanup: 0 errors, 1 warning\n"));
+    }
+
+    void errors_stop_the_cleanup_unless_ignored_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exit_code");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("errors: nothing written") << QStringList() << 1 << false;
+        QTest::newRow("errors ignored") << QStringList{"--ignore-errors"} << 0 << true;
+    }
+    void errors_stop_the_cleanup_unless_ignored() {
+        QFETCH(QStringList, options);
+        QFETCH(int, exit_code);
+        QFETCH(bool, written);
+        page("fish.htm", faulty_page);
+        QFile::remove(dir_.filePath("out.htm"));
+        const test::CliRun run = cleanup(QStringList{"fish.htm", "-o", "out.htm"} + options);
+        QCOMPARE(run.exit_code, exit_code);
+        QVERIFY2(run.err.startsWith("fish.htm:2: error: Undefined special character '&CHIPS;' [15]\n"), qPrintable(run.err));
+        QCOMPARE(QFile::exists(dir_.filePath("out.htm")), written);
+        QCOMPARE(run.out, QString());
+    }
+
+    void the_page_keeps_its_encoding_and_may_replace_itself() {
+        // Windows-1252 bytes and CR LF line ends, cleaned in place.
+        const QString path = page("old.htm", "<P>Caf\xE9\r\n<P>cr\xE8me</P>\r\n");
+        const test::CliRun run = cleanup({"old.htm", "-o", "old.htm"});
+        QCOMPARE(run.exit_code, 0);
+        QCOMPARE(test::read_bytes(path), QByteArray("<P>Caf\xE9\r\n<P>cr\xE8me\r\n</P>\r\n"));
+    }
+
+    void bad_usage_and_unusable_files_exit_with_2_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no file") << QStringList();
+        QTest::newRow("two files") << QStringList{"a.htm", "b.htm"};
+        QTest::newRow("-o without a name") << QStringList{"a.htm", "-o"};
+        QTest::newRow("unknown option") << QStringList{"a.htm", "--fast"};
+        QTest::newRow("unknown configuration key") << QStringList{"a.htm", "--set", "colour=1"};
+        QTest::newRow("missing file") << QStringList{"/nonexistent/page.htm"};
+        QTest::newRow("a folder") << QStringList{"."};
+        QTest::newRow("output in a missing folder") << QStringList{"a.htm", "-o", "/nonexistent/dir/out.htm"};
+    }
+    void bad_usage_and_unusable_files_exit_with_2() {
+        QFETCH(QStringList, args);
+        page("a.htm", clean_page);
+        const test::CliRun run = cleanup(args);
+        QCOMPARE(run.exit_code, 2);
+        QVERIFY(!run.err.isEmpty());
+        QCOMPARE(run.out, QString());
+    }
+
+    void help_describes_the_command() {
+        const test::CliRun run = test::run_cli({"cleanup", "--help"});
+        QCOMPARE(run.exit_code, 0);
+        QVERIFY(run.out.startsWith("usage: tamsel cleanup FILE [-o OUT] [--ignore-errors]"));
+        QVERIFY(test::run_cli({"--help"}).out.contains("cleanup"));
+    }
+};
+
+TAMSEL_TEST(CleanupCliTest)
+#include "cleanup_cli_test.moc"
