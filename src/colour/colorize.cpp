@@ -96,7 +96,9 @@ ColouringResult colorize(const QString& text, qsizetype start, qsizetype end, co
                 break;
             }
         }
-        const qsizetype p = text.indexOf(QLatin1Char('<'), pos);
+        // Inside a script only its end tag matters: a "<" of a comparison must not swallow that tag.
+        const qsizetype p = state.in_script ? text.indexOf(QLatin1String("</script"), pos, Qt::CaseInsensitive)
+                                            : text.indexOf(QLatin1Char('<'), pos);
         if (p < 0) break;
         const qsizetype q = text.indexOf(QLatin1Char('>'), p);
         const QStringView t = QStringView(text).mid(p, q < 0 ? text.size() - p : q - p + 1);

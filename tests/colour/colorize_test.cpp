@@ -52,6 +52,9 @@ private Q_SLOTS:
     void script_content_is_left_alone() {
         const QString text = QStringLiteral("<SCRIPT>if (a<b) x='<B>';</script><B>");
         QCOMPARE(paint_map(text), QStringLiteral("tttttttt" "................." "ttttttttt" "ttt"));
+        // A comparison in the script does not hide the end tag from the tags after it.
+        QCOMPARE(paint_map(QStringLiteral("<SCRIPT>if (a < b) {}</SCRIPT><B>")),
+                 QStringLiteral("tttttttt" "............." "ttttttttt" "ttt"));
         // The in-script state carries from one run to the next.
         ColouringState state;
         colorize(QStringLiteral("<SCRIPT>"), 1, -1, scheme, state);
