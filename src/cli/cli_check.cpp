@@ -93,16 +93,9 @@ QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
 }  // namespace
 
 int run_check(const QStringList& args) {
-    if (wants_help(args)) {
-        out() << check_help;
-        return exit_done;
-    }
-    const CommonOptions common = parse_common(args);
-    const CheckOptions options = parse_check(common.rest);
-    if (!common.error.isEmpty() || !options.error.isEmpty()) {
-        err() << "tamsel check: " << (common.error.isEmpty() ? options.error : common.error) << "\n" << check_help;
-        return exit_usage;
-    }
+    CommonOptions common;
+    CheckOptions options;
+    if (const auto ended = begin_command(args, "check", check_help, parse_check, common, options)) return *ended;
     CliContext context(common);
     if (!context.ok()) return exit_usage;
     Workspace& ws = context.ws();

@@ -74,16 +74,9 @@ bool write_output(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 int run_cleanup(const QStringList& args) {
-    if (wants_help(args)) {
-        out() << cleanup_help;
-        return exit_done;
-    }
-    const CommonOptions common = parse_common(args);
-    const CleanupOptions options = parse_cleanup(common.rest);
-    if (!common.error.isEmpty() || !options.error.isEmpty()) {
-        err() << "tamsel cleanup: " << (common.error.isEmpty() ? options.error : common.error) << "\n" << cleanup_help;
-        return exit_usage;
-    }
+    CommonOptions common;
+    CleanupOptions options;
+    if (const auto ended = begin_command(args, "cleanup", cleanup_help, parse_cleanup, common, options)) return *ended;
     CliContext context(common);
     if (!context.ok()) return exit_usage;
     Workspace& ws = context.ws();

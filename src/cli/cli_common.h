@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <memory>
+#include <optional>
 
 namespace tamsel::cli {
 
@@ -55,5 +56,23 @@ private:
 
 // True when args asks for help ("--help" or "-h").
 bool wants_help(const QStringList& args);
+
+// The opening every command shares: "--help" prints the help, then the common options are read and the
+// command's own from what is left; wrong options print the help on standard error. Returns the exit
+// status when the command ends here, or nothing when it goes on with common and options filled.
+template <typename Options>
+std::optional<int> begin_command(const QStringList& args, const char* name, const char* help,
+                                 Options (*parse)(const QStringList&), CommonOptions& common, Options& options) {
+    if (wants_help(args)) {
+        out() << help;
+        return exit_done;
+    }
+    common = parse_common(args);
+    options = parse(common.rest);
+    const QString error = common.error.isEmpty() ? options.error : common.error;
+    if (error.isEmpty()) return std::nullopt;
+    err() << "tamsel " << name << ": " << error << "\n" << help;
+    return exit_usage;
+}
 
 }  // namespace tamsel::cli
