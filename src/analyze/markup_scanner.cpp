@@ -2,6 +2,7 @@
 
 #include "analyze/markup_text.h"
 #include "analyze/page_links.h"
+#include "app/document_kinds.h"
 #include "app/progress_model.h"
 #include "platform/file_names.h"
 #include "platform/text_codec.h"
@@ -15,17 +16,15 @@ namespace {
 
 enum class PageKind { html, vbscript, javascript, stylesheet, text };
 
-// The kind of a page by the extension of its name: the last five characters, from a "." after the first.
+// The kind of a page by the type its name gives a document.
 PageKind page_kind(const QString& path) {
-    const QString tail = path.right(5).toUpper();
-    const qsizetype dot = tail.indexOf(QLatin1Char('.'), 1);
-    const QString ext = dot >= 1 ? tail.mid(dot) : tail;
-    if (ext == QLatin1String(".CSS")) return PageKind::stylesheet;
-    if (ext == QLatin1String(".JS")) return PageKind::javascript;
-    if (ext == QLatin1String(".VBS")) return PageKind::vbscript;
-    if (ext == QLatin1String(".HTM") || ext == QLatin1String(".HTML") || ext == QLatin1String(".ASP"))
-        return PageKind::html;
-    return PageKind::text;
+    switch (document_type(path)) {
+    case doc_html: return PageKind::html;
+    case doc_vbscript: return PageKind::vbscript;
+    case doc_javascript: return PageKind::javascript;
+    case doc_css: return PageKind::stylesheet;
+    default: return PageKind::text;
+    }
 }
 
 // A start tag written "<br/>", "<br />" or "<img src=a.gif />" reads without its "/"; in "<a href=x/>" the
