@@ -278,7 +278,9 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool 
     enter_segment_of(tag);
     const QString text = tag_case_ ? with_upper_name(tag, name) : tag;
     const int index = db_.lookup_tag(name.name);
-    const TagRecord record = index >= 0 ? db_.tags()[index] : TagRecord{};
+    // A tag the database does not know lays out with every flag off.
+    static const TagRecord unknown_tag;
+    const TagRecord& record = index >= 0 ? db_.tags()[index] : unknown_tag;
     if (name.closing ? record.break_before_close : record.break_before_open) {
         flush_line();
         line_ = text;
