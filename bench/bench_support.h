@@ -1,6 +1,5 @@
 #pragma once
 // What the benchmark programs share.
-#include "platform/scripted_dialogs.h"
 #include "tagdb/tag_database.h"
 
 #include <QElapsedTimer>
@@ -23,9 +22,8 @@ inline double run_seconds(const QString& program, const QStringList& args) {
 
 // The built database bench/run names in $TAMSEL_DATA_DIR; db_fatal is set when it did not load.
 inline TagDatabase shipped_database() {
-    ScriptedDialogs dialogs;
     TagDatabase db;
-    db.load_database(qEnvironmentVariable("TAMSEL_DATA_DIR"), dialogs);
+    db.load_database(qEnvironmentVariable("TAMSEL_DATA_DIR"));
     return db;
 }
 

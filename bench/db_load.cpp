@@ -1,5 +1,4 @@
 // How long loading the shipped tag database and looking up every tag take.
-#include "platform/scripted_dialogs.h"
 #include "tagdb/tag_database.h"
 
 #include <QCoreApplication>
@@ -9,12 +8,11 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QString dir = qEnvironmentVariable("TAMSEL_DATA_DIR");
-    tamsel::ScriptedDialogs dialogs;
     tamsel::TagDatabase db;
     constexpr int rounds = 200;
     QElapsedTimer t;
     t.start();
-    for (int i = 0; i < rounds; ++i) db.load_database(dir, dialogs);
+    for (int i = 0; i < rounds; ++i) db.load_database(dir);
     const double load_ms = t.nsecsElapsed() / 1e6 / rounds;
     t.restart();
     long found = 0;

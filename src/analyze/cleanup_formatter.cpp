@@ -4,7 +4,7 @@
 #include "analyze/line_emitter.h"
 #include "analyze/stylesheet_formatter.h"
 #include "analyze/vbscript_formatter.h"
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
 

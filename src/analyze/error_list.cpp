@@ -59,10 +59,10 @@ ErrorListRequest error_list_request(const ResultList& results, AnalyzeMode mode)
     return request;
 }
 
-bool errors_resolved(ResultList& results, AnalyzeMode mode, DialogHost& dialogs) {
+bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form) {
     if (results.error_count + results.warning_count <= 0) return true;
     const ErrorListRequest request = error_list_request(results, mode);
-    if (dialogs.error_list(request) != ErrorListAnswer::IgnoreErrors || !request.ignore_enabled) return false;
+    if (!form || form->show(request) != ErrorListAnswer::IgnoreErrors || !request.ignore_enabled) return false;
     if (mode == AnalyzeMode::cleanup) results.error_count = 0;
     return results.error_count == 0;
 }

@@ -3,7 +3,7 @@
 // pages scanned (statistics, links and the other records stay out), each with its icon, line and message,
 // and the two counts. A cleanup shows the lines of its one page; a help check the file of each problem too.
 #include "analyze/markup_scanner.h"
-#include "platform/dialog_host.h"
+#include "analyze/error_list_form.h"
 
 namespace tamsel {
 
@@ -16,7 +16,7 @@ ErrorListRequest error_list_request(const ResultList& results, AnalyzeMode mode)
 
 // Shows the error list when results hold any error or warning, and tells whether the command may go on:
 // with nothing to show, or with "Ignore Errors" chosen (in cleanup mode that forgets the errors: the
-// error count becomes 0). Cancel always stops the command.
-bool errors_resolved(ResultList& results, AnalyzeMode mode, DialogHost& dialogs);
+// error count becomes 0). Cancel always stops the command; so does a list nobody can show (no form).
+bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form);
 
 }  // namespace tamsel

@@ -1,9 +1,9 @@
 #include "analyze/markup_scanner.h"
 
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 #include "analyze/page_links.h"
-#include "app/document_kinds.h"
-#include "app/progress_model.h"
+#include "core/document_kinds.h"
+#include "core/progress_model.h"
 #include "platform/file_names.h"
 #include "platform/text_codec.h"
 #include "tagdb/tag_database.h"

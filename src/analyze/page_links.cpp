@@ -1,6 +1,6 @@
 #include "analyze/page_links.h"
 
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 
 namespace tamsel {
 namespace {

@@ -1,6 +1,6 @@
 #include "analyze/tag_checks.h"
 
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 #include "tagdb/tag_database.h"
 
 namespace tamsel {

@@ -1,6 +1,6 @@
 #include "analyze/text_checks.h"
 
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 #include "tagdb/fixed_tables.h"
 #include "tagdb/html_references.h"
 

@@ -1,7 +1,10 @@
 #include "app/command_rules.h"
 
-#include "app/document_kinds.h"
-#include "app/window_state.h"
+#include "app/workspace.h"
+#include "core/command_registry.h"
+#include "core/document_kinds.h"
+#include "platform/clipboard.h"
+#include "platform/editor_buffer.h"
 
 namespace tamsel {
 
@@ -32,13 +35,30 @@ bool rule_holds(Rule rule, const CommandSnapshot& s) {
     return false;
 }
 
-void refresh_command_states(const CommandSnapshot& s, CommandStates& states) {
+void refresh_command_states(const CommandSnapshot& s, const CommandRegistry& handlers, CommandStates& states) {
     for (const CommandDef& c : command_table) {
         if (c.id == u"-") continue;
         const QString id = c.id.toString();
-        const bool enabled = c.wired == Wired::yes && rule_holds(c.rule, s);
+        const bool enabled = handlers.has(id) && rule_holds(c.rule, s);
         if (states.enabled(id) != enabled) states.set_enabled(id, enabled);
     }
+}
+
+CommandSnapshot take_snapshot(Workspace& ws, const Clipboard& clipboard) {
+    const Document* doc = ws.documents.active();
+    EditorBuffer& editor = ws.documents.editor();
+    CommandSnapshot s;
+    s.doc_active = doc != nullptr;
+    s.full_preview_on = ws.window.full_preview_on;
+    s.active_type = ws.documents.active_type();
+    s.has_text = editor.length() > 0;
+    s.has_selection = editor.selection_length() > 0;
+    s.clipboard_has_text = clipboard.has_text();
+    s.can_undo = editor.can_undo();
+    s.bookmark_count = doc ? doc->bookmarks.count : 0;
+    s.use_ie = ws.config.config_flag(use_ie);
+    s.use_netscape = ws.config.config_flag(use_netscape);
+    return s;
 }
 
 void show_document_commands(CommandStates& states, bool visible) {

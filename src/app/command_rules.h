@@ -4,7 +4,10 @@
 
 namespace tamsel {
 
+class Clipboard;
+class CommandRegistry;
 class CommandStates;
+class Workspace;
 
 struct CommandSnapshot {
     bool doc_active = false;  // a document is active, so its editor (or its preview) shows
@@ -23,8 +26,12 @@ struct CommandSnapshot {
 // shown, so nothing that needs text or a selection is enabled.
 bool rule_holds(Rule rule, const CommandSnapshot& s);
 
-// Enabled flags of every command: its rule, and only for commands wired to an action.
-void refresh_command_states(const CommandSnapshot& s, CommandStates& states);
+// Enabled flags of every command: its rule, and only for commands that have a handler.
+void refresh_command_states(const CommandSnapshot& s, const CommandRegistry& handlers, CommandStates& states);
+
+// What the rules look at, taken from the workspace: the active document, the editor showing it, the
+// clipboard, the configured browsers.
+CommandSnapshot take_snapshot(Workspace& ws, const Clipboard& clipboard);
 
 // Shows or hides the Edit, View, Search and Tools menus and the Save and Save As commands.
 void show_document_commands(CommandStates& states, bool visible);

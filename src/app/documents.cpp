@@ -2,22 +2,19 @@
 
 #include "app/command_rules.h"
 #include "app/document_colouring.h"
-#include "app/document_kinds.h"
 #include "app/preview.h"
 #include "app/shell_view.h"
 #include "app/workspace.h"
+#include "core/document_kinds.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/editor_buffer.h"
 #include "platform/file_names.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <array>
-#include <cstring>
-#include <type_traits>
 
 namespace tamsel {
 namespace {
@@ -36,28 +33,15 @@ constexpr std::array<NewChoice, 6> new_choices = {{
     {u"ID_HTMLTemplate", u"HTM"},
 }};
 
-constexpr quint32 scratch_magic = 0x54534352;  // "TSCR"
-
 QString caption_for(const QString& path) {
     return path.isEmpty() ? app_title : app_title + QStringLiteral(" : ") + path.toUpper();
 }
 
 }  // namespace
 
-const DocumentRecord* Documents::active() const {
-    const int i = ws_.window.active_doc;
-    return i >= 1 && i <= ws_.documents.count() ? &ws_.documents.at(i) : nullptr;
-}
-
-bool Documents::write_scratch_copy() {
-    view_.set_busy(true);
-    QSaveFile f(ws_.paths.analysis_scratch(1));
-    const QByteArray bytes = editor_.text().toUtf8();
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
-    view_.set_busy(false);
-    if (!ok) show_error(f.fileName() + QStringLiteral(": ") + f.errorString());
-    return ok;
-}
+Documents::Documents(Workspace& ws, ShellView& view, Preview& preview, DocumentColouring& colouring,
+                     DocumentEvents& events)
+    : ws_(ws), editor_(ws.documents.editor()), view_(view), preview_(preview), colouring_(colouring), events_(events) {}
 
 void Documents::show_error(const QString& text) {
     ws_.dialogs.message_box({text, app_title, Buttons::Ok, Icon::Exclamation});
@@ -82,8 +66,8 @@ bool Documents::new_from_choice(const QString& choice, const QString& template_f
         if (!new_document(c.extension.toString())) return false;
         if (from_template) {
             editor_.set_text(tpl.text);
-            ws_.documents.at(ws_.window.active_doc).line_ends = tpl.line_ends;
-            mark_changed(ws_.window);
+            ws_.documents.active()->line_ends = tpl.line_ends;
+            ws_.mark_changed();
         }
         return true;
     }
@@ -92,7 +76,7 @@ bool Documents::new_from_choice(const QString& choice, const QString& template_f
 
 void Documents::open_command() {
     FileRequest request = file_request(FileDialogMode::Open, combined_filter, QString());
-    const DocumentRecord* doc = active();
+    const Document* doc = ws_.documents.active();
     request.directory = doc && !is_untitled(doc->path) ? QFileInfo(doc->path).absolutePath() : ws_.paths.start_folder;
     const auto path = ws_.dialogs.file_dialog(request);
     if (!path) return;
@@ -111,17 +95,15 @@ bool Documents::read_file(const QString& path, DecodedText& out) {
 }
 
 bool Documents::open_document(const QString& path, bool is_new) {
-    WindowState& st = ws_.window;
     DocumentSet& docs = ws_.documents;
     if (const int found = docs.find_path(path)) {
         ws_.dialogs.beep();
         ws_.dialogs.message_box({QStringLiteral("Project File : \r\n'%1'\r\nis already open").arg(path),
                                  QStringLiteral("File already in use"), Buttons::Ok, Icon::None});
         view_.select_tab(found - 1);
-        return activate(found, Activate::scratch, nullptr);
+        return activate(found, Activate::shown, nullptr);
     }
-    const int scratch = docs.free_scratch_number();
-    if (scratch == 0) {
+    if (docs.free_number() == 0) {
         show_error(QStringLiteral("No more than %1 documents can be open at once.\r\nClose one of them first.")
                        .arg(DocumentSet::max_documents));
         return false;
@@ -129,130 +111,127 @@ bool Documents::open_document(const QString& path, bool is_new) {
     DecodedText file;
     if (!is_new && !read_file(path, file)) return false;
 
-    DocumentRecord record;
-    record.scratch_number = scratch;
-    record.path = path;
-    record.encoding = file.encoding;
-    record.line_ends = file.line_ends;
-    st.tabs_updating = true;
-    view_.add_tab(tab_caption_of(path), document_type(path), path);
-    view_.select_tab(docs.count());
-    st.tabs_updating = false;
-    const int index = docs.add(record);
-    st.doc_count = docs.count();
-    if (activate(index, is_new ? Activate::empty : Activate::file, &file)) return true;
-    // The document that was active could not be put aside: it stays, the new one goes.
-    docs.remove(index);
-    st.doc_count = docs.count();
-    view_.remove_tab(index - 1);
-    view_.select_tab(st.active_doc - 1);
-    return false;
+    const int index = docs.add(path);
+    Document& doc = docs.at(index);
+    doc.encoding = file.encoding;
+    doc.line_ends = file.line_ends;
+    ws_.window.tabs_updating = true;
+    view_.add_tab(tab_caption_of(path), doc.type(), path);
+    view_.select_tab(index - 1);
+    ws_.window.tabs_updating = false;
+    return activate(index, is_new ? Activate::empty : Activate::file, &file);
+}
+
+bool Documents::open_unsaved(const QString& path, const DecodedText& text) {
+    int index = ws_.documents.find_path(path);
+    if (index == 0) {
+        if (!open_document(path, true)) return false;
+        index = ws_.documents.active_index();
+    } else {
+        view_.select_tab(index - 1);
+        activate(index, Activate::shown, nullptr);
+    }
+    Document& doc = ws_.documents.at(index);
+    doc.encoding = text.encoding;
+    doc.line_ends = text.line_ends;
+    view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
+    editor_.set_text(text.text);
+    ws_.mark_changed();
+    if (ws_.window.highlight_on) colouring_.colorize(1, -1);
+    view_.refresh_command_states();
+    return true;
 }
 
 bool Documents::activate_document(int index, Activate mode) { return activate(index, mode, nullptr); }
 
 void Documents::tab_clicked(int index) {
-    const WindowState& st = ws_.window;
-    if (st.tabs_updating || index + 1 == st.active_doc) {
-        view_.select_tab(st.active_doc - 1);
+    DocumentSet& docs = ws_.documents;
+    if (ws_.window.tabs_updating || index + 1 == docs.active_index()) {
+        view_.select_tab(docs.active_index() - 1);
         return;
     }
-    if (!activate(index + 1, Activate::scratch, nullptr)) view_.select_tab(st.active_doc - 1);
-    preview_.refresh_preview();
+    if (!activate(index + 1, Activate::shown, nullptr)) view_.select_tab(docs.active_index() - 1);
 }
 
-// The scratch file holds the text as UTF-8 and the colour runs as they are in memory: it is written and
-// read by the same run of the program only.
-static_assert(std::is_trivially_copyable_v<ColourRun>);
-
-bool Documents::put_aside(DocumentRecord& record) {
-    record.changed = ws_.window.doc_changed;
-    record.sel_start = editor_.selection_start();
-    record.sel_length = editor_.selection_length();
-    record.top_line = editor_.first_visible_line();
-    const QList<ColourRun> runs = editor_.colour_runs();
-    QSaveFile f(ws_.paths.document_scratch(record.scratch_number));
-    if (f.open(QIODevice::WriteOnly)) {
-        QDataStream out(&f);
-        const auto packed_size = runs.size() * qsizetype(sizeof(ColourRun));
-        out << scratch_magic << editor_.text().toUtf8()
-            << QByteArray::fromRawData(reinterpret_cast<const char*>(runs.constData()), packed_size);
-        if (out.status() == QDataStream::Ok && f.commit()) return true;
-    }
-    show_error(QStringLiteral("The document %1 cannot be put aside: %2").arg(record.path, f.errorString()));
-    return false;
-}
-
-bool Documents::take_back(const DocumentRecord& record) {
-    QFile f(ws_.paths.document_scratch(record.scratch_number));
-    if (f.open(QIODevice::ReadOnly)) {
-        QDataStream in(&f);
-        quint32 magic = 0;
-        QByteArray text, packed;
-        in >> magic >> text >> packed;
-        if (magic == scratch_magic && in.status() == QDataStream::Ok && packed.size() % qsizetype(sizeof(ColourRun)) == 0) {
-            QList<ColourRun> runs(packed.size() / qsizetype(sizeof(ColourRun)));
-            std::memcpy(runs.data(), packed.constData(), static_cast<std::size_t>(packed.size()));
-            editor_.set_text(QString::fromUtf8(text));
-            editor_.apply_colours(runs);
-            return true;
-        }
-    }
-    editor_.set_text(QString());
-    show_error(QStringLiteral("The text of %1 could not be read back: %2").arg(record.path, f.errorString()));
-    return false;
+void Documents::keep_place(Document& doc) {
+    doc.sel_start = editor_.selection_start();
+    doc.sel_length = editor_.selection_length();
+    doc.top_line = editor_.first_visible_line();
 }
 
 bool Documents::activate(int index, Activate mode, const DecodedText* file_text) {
+    DocumentSet& docs = ws_.documents;
     WindowState& st = ws_.window;
     view_.layout_view();
-    if (index == st.active_doc) return true;
-    if (active() && !put_aside(ws_.documents.at(st.active_doc))) return false;
-    preview_.release();
-    st.active_doc = index;
-    DocumentRecord& doc = ws_.documents.at(index);
-    DecodedText read;
-    switch (mode) {
-    case Activate::scratch: take_back(doc); break;
-    case Activate::empty: editor_.set_text(QString()); break;
-    case Activate::file:
+    if (index == docs.active_index()) return true;
+    if (index < 1 || index > docs.count()) return false;
+    if (Document* left = docs.active()) {
+        keep_place(*left);
+        events_.leaving(*left);
+    }
+    docs.activate(index);
+    Document& doc = docs.at(index);
+    if (mode == Activate::file) {
+        DecodedText read;
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
         editor_.set_text(file_text ? file_text->text : QString());
+        editor_.clear_undo();
+        doc.changed = false;  // loading is no edit
         if (st.highlight_on) {
             colouring_.reset_colours();
             colouring_.colorize(1, -1);
         }
-        break;
     }
-    editor_.clear_undo();
     show_document_commands(ws_.commands, true);
     view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
     editor_.set_selection(doc.sel_start, doc.sel_length);
     editor_.scroll_lines(doc.top_line - editor_.first_visible_line());
-    st.doc_changed = false;
-    if (doc.changed) mark_changed(st);
+    if (doc.changed) st.text_dirty = true;
     st.gutter_top = -1;
     view_.refresh_gutter();
     view_.set_caption(caption_for(doc.path));
-    st.active_type = document_type(doc.path);
     view_.layout_view();
+    preview_.document_shown();
     view_.refresh_command_states();
     return true;
 }
 
-bool Documents::save_document(bool save_as) {
-    WindowState& st = ws_.window;
-    if (st.active_doc < 1) return false;
-    DocumentRecord& doc = ws_.documents.at(st.active_doc);
-    QFile::remove(ws_.paths.analysis_scratch(1));
-    const bool template_save = st.active_type == doc_template;
-    QString target = doc.path;
+bool Documents::encodable(Document& doc, const QString& text, const QString& target) {
+    const qsizetype at = first_unencodable(text, doc.encoding);
+    if (at < 0) return true;
+    const char32_t code = QStringView(text).mid(at).toUcs4().value(0);
+    const int line = static_cast<int>(QStringView(text).left(at).count(QLatin1Char('\n'))) + 1;
+    const QString question =
+        QStringLiteral("'%1' holds characters that Windows-1252 cannot hold (the first is U+%2 on line %3).\r\n"
+                       "Choose OK to save it as UTF-8, or Cancel to go on editing.")
+            .arg(target, QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper())
+            .arg(line);
+    if (ws_.dialogs.message_box({question, app_title, Buttons::OkCancel, Icon::Exclamation}) != Answer::Ok) return false;
+    doc.encoding = TextEncoding::Utf8;
+    return true;
+}
+
+bool Documents::write_file(const QString& target, const QByteArray& bytes) {
+    view_.set_busy(true);
+    QSaveFile f(target);
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    view_.set_busy(false);
+    if (!ok) show_error(target + QStringLiteral(": ") + f.errorString());
+    return ok;
+}
+
+bool Documents::save_document(SaveKind kind) {
+    Document* doc = ws_.documents.active();
+    if (!doc) return false;
+    const bool template_save = kind == SaveKind::template_copy;
+    bool save_as = kind != SaveKind::save;
+    QString target = doc->path;
     if (target.isEmpty() || is_untitled(target)) {
         save_as = true;
         target.clear();
     }
     if (save_as) {
-        FileRequest request = file_request(FileDialogMode::Save, st.active_type, target);
+        FileRequest request = file_request(FileDialogMode::Save, template_save ? doc_template : doc->type(), target);
         request.directory = template_save    ? ws_.paths.user_data
                             : target.isEmpty() ? ws_.paths.start_folder
                                                : QFileInfo(target).absolutePath();
@@ -263,48 +242,41 @@ bool Documents::save_document(bool save_as) {
     if (target.endsWith(QLatin1Char('*'))) target.chop(1);
     if (template_save) target = template_path_of(ws_.paths.user_data, target);
 
-    // A preview holds the saved file aside: put it back first, so that the save is what stays.
-    preview_.release();
-    view_.set_busy(true);
-    QSaveFile f(target);
-    const QByteArray bytes = encode_document(editor_.text(), doc.encoding);
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
-    view_.set_busy(false);
-    if (!ok) {
-        show_error(target + QStringLiteral(": ") + f.errorString());
-        return false;
-    }
+    const QString text = editor_.text();
+    // A template is a copy: it may be written as UTF-8 without changing how the document is saved.
+    const TextEncoding kept = doc->encoding;
+    if (!encodable(*doc, text, target)) return false;
+    const TextEncoding encoding = doc->encoding;
+    if (template_save) doc->encoding = kept;
+    if (!write_file(target, encode_document(text, encoding))) return false;
     if (template_save) return true;
-    remember_recent(target);
-    st.doc_changed = false;
-    view_.set_tab_caption(st.active_doc - 1, tab_caption_of(target));
-    doc.path = target;
-    view_.set_caption(caption_for(target));
-    st.active_type = document_type(target);
-    view_.refresh_command_states();
+    saved_as(*doc, target);
     return true;
 }
 
-bool Documents::save_template() {
-    WindowState& st = ws_.window;
-    const int type = st.active_type;
-    st.active_type = doc_template;
-    const bool saved = save_document(true);
-    st.active_type = type;
-    return saved;
+void Documents::saved_as(Document& doc, const QString& target) {
+    remember_recent(target);
+    doc.changed = false;
+    view_.set_tab_caption(ws_.documents.active_index() - 1, tab_caption_of(target));
+    doc.path = target;
+    view_.set_caption(caption_for(target));
+    events_.saved(doc);
+    preview_.document_shown();
+    view_.refresh_command_states();
 }
 
 bool Documents::ask_save_changes() {
     WindowState& st = ws_.window;
     st.close_cancelled = false;
-    if (!st.doc_changed || !active()) return false;
-    const QString text = QStringLiteral("'%1 ' has been changed.\r\nDo you want to save the changes?").arg(active()->path);
+    Document* doc = ws_.documents.active();
+    if (!doc || !doc->changed) return false;
+    const QString text = QStringLiteral("'%1 ' has been changed.\r\nDo you want to save the changes?").arg(doc->path);
     switch (ws_.dialogs.message_box({text, app_long_title, Buttons::YesNoCancel, Icon::Exclamation})) {
     case Answer::Yes:
-        if (save_document(false)) return false;
+        if (save_document(SaveKind::save)) return false;
         break;  // the save did not happen: the document stays open and changed
     case Answer::No:
-        st.doc_changed = false;
+        doc->changed = false;
         return false;
     case Answer::Ok:
     case Answer::Cancel:
@@ -315,26 +287,23 @@ bool Documents::ask_save_changes() {
 }
 
 bool Documents::close_document() {
+    DocumentSet& docs = ws_.documents;
     WindowState& st = ws_.window;
-    if (!active()) return true;
+    Document* doc = docs.active();
+    if (!doc) return true;
     if (ask_save_changes()) return false;
-    preview_.release();
-    const int index = st.active_doc;
-    QFile::remove(ws_.paths.document_scratch(ws_.documents.at(index).scratch_number));
+    const int index = docs.active_index();
+    events_.closing(*doc);
     st.tabs_updating = true;
     view_.remove_tab(index - 1);
     st.tabs_updating = false;
-    ws_.documents.remove(index);
-    st.active_doc = -1;
-    st.doc_count = ws_.documents.count();
-    if (st.doc_count > 0) {
+    docs.remove(index);
+    if (!docs.empty()) {
         view_.select_tab(0);
-        activate(1, Activate::scratch, nullptr);
+        activate(1, Activate::shown, nullptr);
         return true;
     }
-    editor_.set_text(QString());
-    editor_.clear_undo();
-    st.doc_changed = false;
+    preview_.document_shown();
     view_.layout_view();
     view_.set_caption(app_title);
     view_.refresh_command_states();
@@ -342,7 +311,7 @@ bool Documents::close_document() {
 }
 
 bool Documents::close_all() {
-    while (ws_.window.doc_count > 0)
+    while (!ws_.documents.empty())
         if (!close_document()) return false;
     return true;
 }

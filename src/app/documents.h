@@ -1,25 +1,35 @@
 #pragma once
 // The file operations on the document set: new, open, switch, save, save as, template save, close with the
-// change prompt, and the recent-file list. The active document's text is in the editor; a document put
-// aside keeps its text and colours in its scratch file in the private temporary folder.
+// change prompt, and the recent-file list. Every document keeps its own text, undo history and colours;
+// switching shows another one in the editor and touches no file.
 #include <QString>
 
 namespace tamsel {
 
+class Document;
 class DocumentColouring;
 class EditorBuffer;
 class Preview;
 class ShellView;
 class Workspace;
 struct DecodedText;
-struct DocumentRecord;
 
-enum class Activate { scratch = 0, empty = 1, file = 2 };
+// What else must know when the user leaves, saves or closes a document (the crash journal).
+class DocumentEvents {
+public:
+    virtual ~DocumentEvents() = default;
+    // The document is about to be put aside for another; its text is still the editor's.
+    virtual void leaving(Document&) {}
+    virtual void saved(Document&) {}
+    virtual void closing(Document&) {}
+};
+
+enum class Activate { shown, empty, file };
+enum class SaveKind { save, save_as, template_copy };
 
 class Documents {
 public:
-    Documents(Workspace& ws, EditorBuffer& editor, ShellView& view, Preview& preview, DocumentColouring& colouring)
-        : ws_(ws), editor_(editor), view_(view), preview_(preview), colouring_(colouring) {}
+    Documents(Workspace& ws, ShellView& view, Preview& preview, DocumentColouring& colouring, DocumentEvents& events);
 
     // An untitled document "New File NN.<extension>"; refused with a message when all 99 names are taken.
     bool new_document(const QString& extension);
@@ -31,14 +41,15 @@ public:
     // Adds a document for path (or switches to it, with the "File already in use" message, when it is open)
     // and makes it active; a new document starts empty instead of reading the file.
     bool open_document(const QString& path, bool is_new);
-    // Shows document index (from 1) in the editor: from its scratch file, empty, or read from its file.
+    // Opens a document with text that was not saved (a recovered one): changed, in its encoding and line
+    // ends. A path that is open already gets the text as an edit of its own document.
+    bool open_unsaved(const QString& path, const DecodedText& text);
+    // Shows document index (from 1) in the editor: as it was left, empty, or read from its file.
     bool activate_document(int index, Activate mode);
     // A click on tab index (from 0): ignored while tabs_updating is on.
     void tab_clicked(int index);
 
-    bool save_document(bool save_as);
-    // Saves a copy as a template (PAGE.tpl in the per-user folder); the document keeps its path and flag.
-    bool save_template();
+    bool save_document(SaveKind kind);
     // The change prompt; true when the user cancelled (also when a save chosen with Yes did not happen).
     bool ask_save_changes();
     // Closes the active document after the prompt; false when the user cancelled.
@@ -51,22 +62,23 @@ public:
     // The "startup_mode" step: 0 a new HTML document, 1 the most recent file, anything else nothing.
     void open_at_startup();
 
-    const DocumentRecord* active() const;
-    // The editor text as plain text in analysis scratch file 1, for the commands that analyse a copy.
-    bool write_scratch_copy();
-
 private:
     bool read_file(const QString& path, DecodedText& out);
-    bool put_aside(DocumentRecord& record);
-    bool take_back(const DocumentRecord& record);
     void show_error(const QString& text);
     bool activate(int index, Activate mode, const DecodedText* file_text);
+    void keep_place(Document& doc);
+    // The text in the document's own encoding; asks to save as UTF-8 when that encoding cannot hold a
+    // character. False when the user cancelled.
+    bool encodable(Document& doc, const QString& text, const QString& target);
+    bool write_file(const QString& target, const QByteArray& bytes);
+    void saved_as(Document& doc, const QString& target);
 
     Workspace& ws_;
     EditorBuffer& editor_;
     ShellView& view_;
     Preview& preview_;
     DocumentColouring& colouring_;
+    DocumentEvents& events_;
 };
 
 }  // namespace tamsel

@@ -34,8 +34,7 @@ int main(int argc, char* argv[]) {
     // Untitled documents of an earlier run live in the per-user folder, where the program made them.
     tamsel::cleanup_untitled_files(paths.user_data);
 
-    // Start-up makes the per-user folder current: paths given relative to where the program started are
-    // made whole first.
+    // Paths given relative to where the program started are made whole, as every path the program keeps.
     QStringList files;
     for (const QString& arg : app.arguments().mid(1))
         if (!arg.startsWith(QLatin1Char('-'))) files << QDir(paths.start_folder).absoluteFilePath(arg);

@@ -1,9 +1,8 @@
 #include "app/master_window.h"
 
-#include "app/batch_mode.h"
+#include "analyze/error_list_dialog.h"
 #include "app/command_bars_widget.h"
 #include "app/command_rules.h"
-#include "app/dispatcher.h"
 #include "app/document_colouring.h"
 #include "app/documents.h"
 #include "app/edit_text_widget.h"
@@ -11,6 +10,7 @@
 #include "app/preview_pane_widget.h"
 #include "app/progress_bar.h"
 #include "app/progress_panel_widget.h"
+#include "app/session.h"
 #include "app/special_chars_widget.h"
 #include "app/splash_widget.h"
 #include "app/typing_rules.h"
@@ -53,14 +53,12 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     resize(1000, 720);
 
     clipboard_ = std::make_unique<SystemClipboard>();
-    batch_ = std::make_unique<BatchMode>(*edit_, *this);
-    progress_ = std::make_unique<ProgressBar>(ws.progress, *batch_, ws.window, *this);
     ws.progress.set_listener(progress_panel_);
-    colouring_ = std::make_unique<DocumentColouring>(ws, *edit_, *batch_, *progress_, *this);
-    preview_ = std::make_unique<Preview>(ws, *edit_, *this);
-    documents_ = std::make_unique<Documents>(ws, *edit_, *this, *preview_, *colouring_);
-    dispatcher_ = std::make_unique<Dispatcher>(ws, *edit_, *this, *clipboard_, *documents_, *preview_, *colouring_,
-                                               *progress_);
+    // Each document keeps its own text in the editor's control: the editor is where texts live.
+    ws.documents.set_text_host(edit_);
+    install_forms();
+    session_ = std::make_unique<Session>(ws, *this, *clipboard_, forms_);
+    browse_->set_source(&session_->preview().source());
     connect(bars_, &CommandBars::command, this, &MasterWindow::dispatch);
     connect_editor();
 
@@ -73,13 +71,24 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(QStringLiteral("escape"));
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, this, &MasterWindow::request_stop);
+    connect(escape, &QShortcut::activated, this, [this] { session_->request_stop(); });
 }
 
 MasterWindow::~MasterWindow() {
     unload();
     ws_.progress.set_listener(nullptr);
+    // The documents' texts live in this window's editor: they go with it.
+    ws_.documents.set_text_host(nullptr);
 }
+
+// The forms of the features, one line a form.
+void MasterWindow::install_forms() {
+    forms_.install<ErrorListForm>(std::make_unique<QtErrorListForm>(this));
+}
+
+Documents& MasterWindow::documents() { return session_->files(); }
+ProgressBar& MasterWindow::progress() { return session_->bar(); }
+DocumentColouring& MasterWindow::colouring() { return session_->colouring(); }
 
 void MasterWindow::build_panes() {
     auto* centre = new QWidget(this);
@@ -120,7 +129,7 @@ void MasterWindow::build_panes() {
     progress_panel_ = new ProgressPanelWidget(this);
     statusBar()->addPermanentWidget(progress_panel_);
 
-    connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { documents_->tab_clicked(index); });
+    connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { session_->files().tab_clicked(index); });
     connect(master_container_, &QSplitter::splitterMoved, this, &MasterWindow::splitter_moved);
     connect(special_, &SpecialCharsWidget::entity_chosen, this, [this](const QString& name) {
         edit_->replace_selection(QLatin1Char('&') + name + QLatin1Char(';'));
@@ -134,7 +143,7 @@ void MasterWindow::connect_editor() {
     connect(edit_, &EditTextWidget::enter_typed, this, &MasterWindow::tracking_check);
     connect(edit_, &EditTextWidget::states_may_change, this, &MasterWindow::refresh_command_states);
     connect(edit_, &EditTextWidget::command_key, this, &MasterWindow::dispatch);
-    connect(edit_, &EditTextWidget::escape_pressed, this, &MasterWindow::request_stop);
+    connect(edit_, &EditTextWidget::escape_pressed, this, [this] { session_->request_stop(); });
     connect(edit_, &EditTextWidget::popup_requested, this, [this](const QPoint& at) {
         refresh_command_states();
         bars_->popup()->exec(at);
@@ -143,13 +152,8 @@ void MasterWindow::connect_editor() {
 
 // Every change of the text is an edit the user can lose: it marks the document changed.
 void MasterWindow::text_changed() {
-    mark_changed(ws_.window);
+    ws_.mark_changed();
     refresh_command_states();
-}
-
-void MasterWindow::request_stop() {
-    ws_.window.stop_request = true;
-    ws_.dialogs.beep();
 }
 
 void MasterWindow::load() {
@@ -165,7 +169,8 @@ void MasterWindow::load() {
     ws_.recent.load_recent(ws_.store);
     set_recent_menu(ws_.recent.menu_items());
     st.view_flags = ViewFlags{};
-    ws_.db.load_database(ws_.paths.user_data, ws_.dialogs);
+    if (!ws_.db.load_database(ws_.paths.user_data))
+        ws_.dialogs.message_box({ws_.db.fatal_message(), app_title, Buttons::Ok, Icon::None});
     setWindowTitle(versioned_caption());
     layout_view();
     show_document_commands(ws_.commands, false);
@@ -184,27 +189,25 @@ void MasterWindow::load() {
     }
     splash.set_close_visible(true);
     splash.close();
-    st.doc_changed = false;
-    QDir::setCurrent(ws_.paths.user_data);
     timer_->start();
     if (ws_.db.db_fatal) {
         if (isVisible()) QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    if (options_.startup_documents) documents_->open_at_startup();
+    if (options_.startup_documents) session_->files().open_at_startup();
 }
 
 void MasterWindow::open_paths(const QStringList& paths) {
     for (const QString& path : paths) {
         if (path.isEmpty()) continue;
-        documents_->remember_recent(path);
-        documents_->open_document(path, false);
+        session_->files().remember_recent(path);
+        session_->files().open_document(path, false);
     }
     refresh_command_states();
 }
 
 void MasterWindow::dispatch(const QString& id) {
-    dispatcher_->dispatch_command(id);
+    session_->dispatch_command(id);
     if (ws_.window.exit_request) {
         ws_.window.exit_request = false;
         close();
@@ -212,9 +215,7 @@ void MasterWindow::dispatch(const QString& id) {
 }
 
 void MasterWindow::tracking_check() {
-    if (!preview_tracking_check(ws_.window, ws_.config)) return;
-    Q_EMIT preview_refresh_requested();
-    preview_->refresh_preview();
+    if (session_->tracking_check()) Q_EMIT preview_refresh_requested();
 }
 
 void MasterWindow::splitter_moved(int position) {
@@ -242,7 +243,7 @@ void MasterWindow::resizeEvent(QResizeEvent* event) {
 void MasterWindow::closeEvent(QCloseEvent* event) {
     // Nothing closes while a long operation or an external browser runs; then the documents close one by
     // one, and a Cancel keeps the window and the documents not yet closed.
-    if (waiting_ || ws_.window.tabs_updating || !documents_->close_all()) {
+    if (waiting_ || ws_.window.tabs_updating || !session_->files().close_all()) {
         event->ignore();
         return;
     }
@@ -254,8 +255,6 @@ void MasterWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     timer_->stop();
-    preview_->release();
-    delete_analysis_scratch(ws_.paths);
     ws_.recent.save_recent(ws_.store);
 }
 
@@ -290,10 +289,10 @@ void MasterWindow::set_document_style(LineEnds line_ends, int font_size) {
 
 void MasterWindow::layout_view() {
     const WindowState& st = ws_.window;
-    const bool doc = st.active_doc > 0;
+    const bool doc = ws_.documents.active() != nullptr;
     const bool editor = doc && !st.full_preview_on;
     const bool preview = doc && (st.full_preview_on || st.split_preview_on);
-    project_strip_->setVisible(st.doc_count > 0);
+    project_strip_->setVisible(!ws_.documents.empty());
     master_container_->setVisible(doc);
     master_container_->widget(0)->setVisible(editor);
     browse_->setVisible(preview);
@@ -311,15 +310,12 @@ void MasterWindow::layout_view() {
 
 void MasterWindow::refresh_view() {
     WindowState& st = ws_.window;
-    const bool changed = st.doc_changed;
     if (st.view_flags.special_chars) special_->build_special_characters(ws_.db.entities());
     st.gutter_top = -1;
     layout_view();
     bars_->set_checked(u"ID_ShowToolbar", st.view_flags.toolbar);
     bars_->set_checked(u"ID_ShowLineNumbers", st.view_flags.line_numbers);
     bars_->set_checked(u"ID_ViewSpecial", st.view_flags.special_chars);
-    // Redrawing is not an edit.
-    if (!st.tabs_updating) st.doc_changed = changed;
 }
 
 void MasterWindow::refresh_gutter() {
@@ -329,31 +325,18 @@ void MasterWindow::refresh_gutter() {
     if (top == st.gutter_top && caret == st.caret_line) return;
     st.gutter_top = top;
     st.caret_line = caret;
-    const DocumentRecord* doc = documents_->active();
-    edit_->show_bookmarks(doc ? doc->bookmarks.data() : nullptr, doc ? doc->bookmark_count : 0);
+    const Document* doc = ws_.documents.active();
+    edit_->show_bookmarks(doc ? doc->bookmarks.lines.data() : nullptr, doc ? doc->bookmarks.count : 0);
 }
 
 void MasterWindow::refresh_command_states() {
-    const WindowState& st = ws_.window;
-    if (st.tabs_updating) return;
-    const DocumentRecord* doc = documents_->active();
-    CommandSnapshot s;
-    s.doc_active = doc != nullptr;
-    s.full_preview_on = st.full_preview_on;
-    s.active_type = st.active_type;
-    s.has_text = edit_->QsciScintilla::length() > 0;
-    s.has_selection = edit_->hasSelectedText();
-    s.clipboard_has_text = clipboard_->has_text();
-    s.can_undo = edit_->can_undo();
-    s.bookmark_count = doc ? doc->bookmark_count : 0;
-    s.use_ie = ws_.config.config_flag(use_ie);
-    s.use_netscape = ws_.config.config_flag(use_netscape);
-    tamsel::refresh_command_states(s, ws_.commands);
+    if (ws_.window.tabs_updating || !session_) return;
+    session_->update_command_states();
     bars_->apply(ws_.commands);
-    warning_->setVisible(!s.doc_active);
+    warning_->setVisible(ws_.documents.empty());
 }
 
-void MasterWindow::navigate_preview(const QString& path) { browse_->navigate(path); }
+void MasterWindow::show_preview(const QUrl& address) { browse_->show_document(address); }
 
 void MasterWindow::set_input_enabled(bool on) {
     waiting_ = !on;

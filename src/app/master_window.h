@@ -1,7 +1,8 @@
 #pragma once
-// frm_Master: the main window. It shows the documents and delivers what the user does to the dispatcher
-// and the document set; the state lives in the workspace and the logic in QtCore-only classes.
+// frm_Master: the main window. It shows the documents and delivers what the user does to the session;
+// the state lives in the workspace and the logic in the session's QtCore-only classes.
 #include "app/shell_view.h"
+#include "core/form_set.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -13,16 +14,14 @@ class QTimer;
 
 namespace tamsel {
 
-class BatchMode;
 class CommandBars;
-class Dispatcher;
 class DocumentColouring;
 class Documents;
 class EditTextWidget;
-class Preview;
 class PreviewPaneWidget;
 class ProgressBar;
 class ProgressPanelWidget;
+class Session;
 class SpecialCharsWidget;
 class SystemClipboard;
 class Workspace;
@@ -48,15 +47,16 @@ public:
     void dispatch(const QString& id);
     // Runs the preview-tracking check (the timer and Enter call it).
     void tracking_check();
-    // Escape: sets stop_request and beeps.
-    void request_stop();
 
-    Documents& documents() { return *documents_; }
+    Session& session() { return *session_; }
+    Documents& documents();
     EditTextWidget& editor() { return *edit_; }
-    ProgressBar& progress() { return *progress_; }
-    DocumentColouring& colouring() { return *colouring_; }
+    ProgressBar& progress();
+    DocumentColouring& colouring();
     CommandBars& bars() { return *bars_; }
     PreviewPaneWidget& preview_pane() { return *browse_; }
+    // The forms of the features; the window installs its widgets, a test may put scripted ones instead.
+    FormSet& forms() { return forms_; }
 
     // ShellView
     void add_tab(const QString& caption, int image, const QString& tip) override;
@@ -70,7 +70,7 @@ public:
     void refresh_view() override;
     void refresh_gutter() override;
     void refresh_command_states() override;
-    void navigate_preview(const QString& path) override;
+    void show_preview(const QUrl& address) override;
     void set_input_enabled(bool on) override;
     void set_busy(bool on) override;
     void let_events_run() override;
@@ -86,6 +86,7 @@ protected:
 
 private:
     void build_panes();
+    void install_forms();
     void connect_editor();
     void text_changed();
     void splitter_moved(int position);
@@ -103,13 +104,9 @@ private:
     ProgressPanelWidget* progress_panel_ = nullptr;
     CommandBars* bars_ = nullptr;
 
+    FormSet forms_;
     std::unique_ptr<SystemClipboard> clipboard_;
-    std::unique_ptr<BatchMode> batch_;
-    std::unique_ptr<ProgressBar> progress_;
-    std::unique_ptr<DocumentColouring> colouring_;
-    std::unique_ptr<Preview> preview_;
-    std::unique_ptr<Documents> documents_;
-    std::unique_ptr<Dispatcher> dispatcher_;
+    std::unique_ptr<Session> session_;
 
     bool fatal_checked_ = false;
     bool unloaded_ = false;

@@ -2,26 +2,21 @@
 
 #include "app/shell_view.h"
 #include "app/workspace.h"
+#include "core/document_kinds.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/editor_buffer.h"
+#include "platform/file_names.h"
 
 namespace tamsel {
 
+Preview::Preview(Workspace& ws, ShellView& view) : ws_(ws), editor_(ws.documents.editor()), view_(view) {}
+
 bool Preview::pane_on() const { return ws_.window.split_preview_on || ws_.window.full_preview_on; }
 
-void Preview::release_unless_shown() {
-    if (!pane_on()) files_.release();
-}
-
-bool Preview::write_active() {
-    const WindowState& st = ws_.window;
-    if (st.active_doc < 1) return false;
-    const DocumentRecord& doc = ws_.documents.at(st.active_doc);
-    QString error;
-    if (files_.write(doc.path, encode_document(editor_.text(), doc.encoding), &error)) return true;
-    ws_.dialogs.message_box({error, app_title, Buttons::Ok, Icon::Exclamation});
-    return false;
+QString Preview::address_of(const Document& doc) const {
+    if (!is_untitled(doc.path)) return doc.path;
+    return ws_.paths.start_folder + QLatin1Char('/') + file_name_part(doc.path);
 }
 
 void Preview::toggle_split() {
@@ -29,7 +24,6 @@ void Preview::toggle_split() {
     if (st.full_preview_on) return;
     st.split_preview_on = !st.split_preview_on;
     st.full_preview_on = false;
-    release_unless_shown();
     view_.refresh_view();
     refresh_preview();
     view_.refresh_command_states();
@@ -38,7 +32,6 @@ void Preview::toggle_split() {
 void Preview::toggle_full() {
     WindowState& st = ws_.window;
     st.full_preview_on = !st.full_preview_on;
-    release_unless_shown();
     view_.refresh_view();
     refresh_preview();
     view_.refresh_command_states();
@@ -46,36 +39,46 @@ void Preview::toggle_full() {
 
 void Preview::view_source() {
     ws_.window.full_preview_on = false;
-    release_unless_shown();
     view_.layout_view();
     view_.refresh_command_states();
 }
 
 void Preview::refresh_preview() {
-    const WindowState& st = ws_.window;
-    if (!pane_on() || st.active_doc < 1) return;
-    if (write_active()) view_.navigate_preview(ws_.documents.at(st.active_doc).path);
+    const Document* doc = ws_.documents.active();
+    if (!doc) {
+        source_.clear();
+        return;
+    }
+    if (!pane_on()) return;
+    const QString address = address_of(*doc);
+    source_.set_document(address, editor_.text());
+    view_.show_preview(preview_url(address));
 }
 
 void Preview::view_in_browser(int which) {
-    WindowState& st = ws_.window;
-    if (st.active_doc < 1) return;
-    const bool changed = st.doc_changed;
-    view_.set_busy(true);
-    if (write_active()) {
-        const QString program = ws_.config.config_text(which == 1 ? ie_path : netscape_path);
-        view_.set_input_enabled(false);
-        const bool started = ws_.dialogs.start_program(program, {ws_.documents.at(st.active_doc).path}, true);
-        view_.let_events_run();
-        view_.set_input_enabled(true);
-        ws_.dialogs.beep();
-        if (!started)
-            ws_.dialogs.message_box({QStringLiteral("The browser '%1' could not be started.").arg(program), app_title,
-                                     Buttons::Ok, Icon::Exclamation});
+    const Document* doc = ws_.documents.active();
+    if (!doc) return;
+    QString file = doc->path;
+    // The saved file is what the browser shows while it says what the editor holds; otherwise a copy.
+    if (doc->changed || !file_exists(file)) {
+        QString error;
+        file = write_browser_copy(ws_.paths.temp, address_of(*doc), editor_.text(), doc->encoding, &error);
+        if (file.isEmpty()) {
+            ws_.dialogs.message_box({error, app_title, Buttons::Ok, Icon::Exclamation});
+            return;
+        }
     }
+    const QString program = ws_.config.config_text(which == 1 ? ie_path : netscape_path);
+    view_.set_busy(true);
+    view_.set_input_enabled(false);
+    const bool started = ws_.dialogs.start_program(program, {file}, true);
+    view_.let_events_run();
+    view_.set_input_enabled(true);
+    ws_.dialogs.beep();
     view_.set_busy(false);
-    release_unless_shown();
-    st.doc_changed = changed;
+    if (!started)
+        ws_.dialogs.message_box({QStringLiteral("The browser '%1' could not be started.").arg(program), app_title,
+                                 Buttons::Ok, Icon::Exclamation});
 }
 
 }  // namespace tamsel

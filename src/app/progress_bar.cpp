@@ -1,7 +1,7 @@
 #include "app/progress_bar.h"
 
 #include "app/batch_mode.h"
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 #include "app/shell_view.h"
 #include "app/window_state.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The progress panel in the status bar: two captions (Label1, Label2), each with its bar, shown while a
 // long operation runs. It draws what the progress model tells it.
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 
 #include <QWidget>
 

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QUrl>
 
 namespace tamsel {
 
@@ -29,9 +30,12 @@ public:
     // Shows or hides gutter, special characters and tool bar after a view toggle, then lays out.
     virtual void refresh_view() = 0;
     virtual void refresh_gutter() = 0;
+    // Computes which commands are enabled now and shows it (nothing while a long operation runs).
     virtual void refresh_command_states() = 0;
 
-    virtual void navigate_preview(const QString& path) = 0;
+    // The preview pane shows address (served by the preview's source), loading it again when it shows it
+    // already.
+    virtual void show_preview(const QUrl& address) = 0;
     // Off while an external browser runs: the window takes no input meanwhile.
     virtual void set_input_enabled(bool on) = 0;
     virtual void set_busy(bool on) = 0;

@@ -13,31 +13,22 @@ struct ViewFlags {
     bool toolbar = true;
 };
 
+// Which document is open or active, and whether it changed, is the document set's to know, not this.
 struct WindowState {
-    int doc_count = 0;
-    int active_doc = -1;
     bool tabs_updating = true;
-    int active_type = 1;
     ViewFlags view_flags;
     bool split_preview_on = false;
     bool full_preview_on = false;
     bool highlight_on = false;
-    bool text_dirty = false;
+    bool text_dirty = false;  // an edit since the last preview-tracking check
     float split_ratio = 0.5f;
     bool stop_request = false;
 
-    bool doc_changed = false;      // the active document has unsaved changes
     bool close_cancelled = false;  // the user answered Cancel to the change prompt
     int caret_line = 1;            // 1-based caret line as the gutter last drew it
     int gutter_top = -1;           // first visible line as the gutter last drew it; -1 forces a redraw
     bool exit_request = false;     // a command asked the main window to close
 };
-
-// An edit: the document has unsaved changes and the preview has something new to show.
-inline void mark_changed(WindowState& state) {
-    state.doc_changed = true;
-    state.text_dirty = true;
-}
 
 // Enabled and visible flags of the commands, looked up by id without regard to case.
 class CommandStates {

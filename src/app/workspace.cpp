@@ -17,8 +17,9 @@ int cleanup_untitled_files(const QString& folder) {
     return removed;
 }
 
-void delete_analysis_scratch(const Paths& paths) {
-    for (int n = 1; n <= 4; ++n) QFile::remove(paths.analysis_scratch(n));
+void Workspace::mark_changed() {
+    if (Document* doc = documents.active()) doc->changed = true;
+    window.text_dirty = true;
 }
 
 }  // namespace tamsel

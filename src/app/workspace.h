@@ -1,11 +1,11 @@
 #pragma once
 // The one owner of the system's shared state, handed by reference to whoever needs it.
 #include "analyze/result_list.h"
-#include "app/document_set.h"
-#include "app/progress_model.h"
 #include "app/recent_files.h"
 #include "app/window_state.h"
 #include "colour/colorize.h"
+#include "core/document_set.h"
+#include "core/progress_model.h"
 #include "platform/paths.h"
 #include "settings/config_table.h"
 #include "settings/tool_search.h"
@@ -41,13 +41,13 @@ public:
     ResultList results;
     // The page's META names and contents (help check, meta tag wizard).
     MetaSlots metas;
+
+    // An edit of the active document: it has unsaved changes, and the preview has something new to show.
+    void mark_changed();
 };
 
 // Deletes untitled documents an earlier run left: "New File 01.*" to "New File 99.*" in folder.
 // Returns how many files were removed.
 int cleanup_untitled_files(const QString& folder);
-
-// Deletes the analysis scratch files 1 to 4 where they exist.
-void delete_analysis_scratch(const Paths& paths);
 
 }  // namespace tamsel

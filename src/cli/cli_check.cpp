@@ -2,7 +2,7 @@
 
 #include "analyze/markup_scanner.h"
 #include "analyze/site_walk.h"
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 #include "cli/cli_common.h"
 #include "cli/problem_lines.h"
 

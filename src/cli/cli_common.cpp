@@ -84,9 +84,12 @@ CliContext::CliContext(const CommonOptions& options) {
     store_ = std::make_unique<OverlaySettingsStore>(*user_store_);
     store_->overrides = options.overrides;
     ws_ = std::make_unique<Workspace>(paths, dialogs_, *store_);
-    ws_->db.load_database(database, dialogs_);
+    if (!ws_->db.load_database(database)) {
+        err() << "tamsel: " << database << ": " << QString(ws_->db.fatal_message()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << Qt::endl;
+        return;
+    }
     ws_->config.load_config(*store_, paths.user_data);
-    ok_ = temp_.ok() && !ws_->db.db_fatal;
+    ok_ = temp_.ok();
 }
 
 }  // namespace tamsel::cli

@@ -1,6 +1,7 @@
 #pragma once
-// Everything the system asks of the user or of the desktop goes through this interface: message boxes,
+// The generic questions to the user and requests to the desktop go through this interface: message boxes,
 // file and folder choosers, the one-line prompt, external programs and the desktop's default handler.
+// A feature's own forms have interfaces of their own in the feature's folder (see core/form_set.h).
 // The GUI uses the Qt implementation, the command line a console one, the tests a scripted one that
 // answers as a user would and keeps every message it was shown.
 #include <QList>
@@ -20,29 +21,6 @@ struct MessageRequest {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
 };
-
-// The error list: the problems a command found, for the user to look at before it goes on. Rows carry
-// no action; the two buttons are the only way out.
-struct ErrorListColumn {
-    QString title;
-    int width = 0;  // in pixels; 0 hides the column
-};
-
-struct ErrorListRow {
-    int icon = 1;       // 1 error, 2 warning
-    QStringList cells;  // one per column
-};
-
-struct ErrorListRequest {
-    QString caption;
-    QString error_count;    // as shown, "0003"
-    QString warning_count;
-    QList<ErrorListColumn> columns;
-    QList<ErrorListRow> rows;
-    bool ignore_enabled = true;  // the "Ignore Errors" button
-};
-
-enum class ErrorListAnswer { IgnoreErrors, Cancel };
 
 enum class FileDialogMode { Open, Save };
 
@@ -70,9 +48,6 @@ public:
     virtual bool start_program(const QString& program, const QStringList& arguments, bool wait) = 0;
     virtual bool open_with_default_handler(const QString& path_or_url) = 0;
     virtual void beep() = 0;
-    // Shows the error list modally. Closing it by the window frame is Cancel; so is every answer of a host
-    // that cannot show it.
-    virtual ErrorListAnswer error_list(const ErrorListRequest&) { return ErrorListAnswer::Cancel; }
 };
 
 }  // namespace tamsel

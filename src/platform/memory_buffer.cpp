@@ -11,6 +11,15 @@ bool is_word_char(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'
 
 MemoryBuffer::MemoryBuffer(const QString& text) : text_(text), colours_(static_cast<std::size_t>(text.size()), 0) {}
 
+void MemoryBuffer::swap_content(MemoryBuffer& other) {
+    text_.swap(other.text_);
+    std::swap(sel_start_, other.sel_start_);
+    std::swap(sel_length_, other.sel_length_);
+    std::swap(first_visible_, other.first_visible_);
+    colours_.swap(other.colours_);
+    undo_.swap(other.undo_);
+}
+
 void MemoryBuffer::remember() { undo_.append(text_); }
 
 void MemoryBuffer::set_text(const QString& text) {

@@ -43,6 +43,11 @@ public:
     void end_batch() override { --batch_depth_; }
     int batch_depth() const { return batch_depth_; }
 
+    // Exchanges text, selection, scroll position, colours and undo history with other; the view (batch
+    // depth, visible lines) stays.
+    void swap_content(MemoryBuffer& other);
+    void swap_content(MemoryBuffer&& other) { swap_content(other); }
+
     // A view of visible_lines lines, for tests of scrolling; 0 means no view (scrolling does nothing).
     int visible_lines = 0;
 

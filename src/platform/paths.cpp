@@ -63,12 +63,6 @@ bool copy_over(const QString& from, const QString& to, QString* error) {
 
 }  // namespace
 
-QString Paths::analysis_scratch(int n) const { return temp + QStringLiteral("/$$$%1.$$$").arg(n); }
-
-QString Paths::document_scratch(int scratch_number) const {
-    return temp + QStringLiteral("/$$$.%1").arg(scratch_number, 3, 10, QLatin1Char('0'));
-}
-
 QString locate_program_data(const QString& app_dir) {
     const QString env = qEnvironmentVariable("TAMSEL_DATA_DIR");
     if (!env.isEmpty()) return QDir(env).absolutePath();

@@ -27,10 +27,7 @@ struct Paths {
 
     QString reports() const { return user_data + QStringLiteral("/reports"); }
     QString help() const { return user_data + QStringLiteral("/help"); }
-    // Analysis scratch file n (1 plain copy of the editor, 2 cleanup result, 4 token file).
-    QString analysis_scratch(int n) const;
-    // Scratch file of an inactive document.
-    QString document_scratch(int scratch_number) const;
+    QString journal() const { return user_data + QStringLiteral("/journal"); }
 };
 
 // The shipped data folder for a program in app_dir: $TAMSEL_DATA_DIR when set, else app_dir/../share/tamsel2001.

@@ -1,6 +1,5 @@
 #include "platform/qt_dialog.h"
 
-#include "platform/error_list_dialog.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -97,11 +96,5 @@ bool QtDialogs::open_with_default_handler(const QString& path_or_url) {
 }
 
 void QtDialogs::beep() { QApplication::beep(); }
-
-ErrorListAnswer QtDialogs::error_list(const ErrorListRequest& request) {
-    ErrorListDialog dialog(request, parent_);
-    dialog.exec();
-    return dialog.answer();
-}
 
 }  // namespace tamsel

@@ -18,7 +18,6 @@ public:
     bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
     bool open_with_default_handler(const QString& path_or_url) override;
     void beep() override;
-    ErrorListAnswer error_list(const ErrorListRequest& request) override;
 
 private:
     QWidget* parent_ = nullptr;

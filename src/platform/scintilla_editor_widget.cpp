@@ -55,9 +55,14 @@ private:
 
 }  // namespace
 
+// A document of the control; it lives as long as its owner does, shown or not.
+class ScintillaText : public DocumentText {
+public:
+    QsciDocument document;
+};
+
 ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(parent) {
-    setUtf8(true);
-    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16_index);
+    prepare_document();
     setWrapMode(WrapNone);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
@@ -68,6 +73,20 @@ ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(pa
     colour_of_style_.append(0);
     style_of_colour_.insert(0, 0);
     set_font_size(font_points_);
+}
+
+void ScintillaEditorWidget::prepare_document() {
+    setUtf8(true);
+    if ((SendScintilla(SCI_GETLINECHARACTERINDEX) & utf16_index) == 0)
+        SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16_index);
+}
+
+std::unique_ptr<DocumentText> ScintillaEditorWidget::new_text() { return std::make_unique<ScintillaText>(); }
+
+void ScintillaEditorWidget::show_text(DocumentText* text) {
+    // A new QsciDocument becomes a fresh, empty document of the control when it is first shown.
+    setDocument(text ? static_cast<ScintillaText*>(text)->document : QsciDocument());
+    prepare_document();
 }
 
 QString ScintillaEditorWidget::text() const {

@@ -2,17 +2,20 @@
 // The editor control: QScintilla behind the EditorBuffer interface. Positions that logic sees are
 // characters of the text (UTF-16 code units, as QString counts them); QScintilla counts UTF-8 bytes, so
 // every position is converted here, through the control's line index so that a conversion costs one line
-// at most. Colours are styles of the control, one style per colour value.
+// at most. Colours are styles of the control, one style per colour value. As a TextHost it keeps one
+// QScintilla document per open document and swaps them in: text, undo history and colours stay with each.
+#include "platform/document_text.h"
 #include "platform/editor_buffer.h"
 #include "platform/text_codec.h"
 
+#include <Qsci/qscidocument.h>
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
 #include <vector>
 
 namespace tamsel {
 
-class ScintillaEditorWidget : public QsciScintilla, public EditorBuffer {
+class ScintillaEditorWidget : public QsciScintilla, public EditorBuffer, public TextHost {
     Q_OBJECT
 public:
     explicit ScintillaEditorWidget(QWidget* parent = nullptr);
@@ -50,11 +53,18 @@ public:
     LineEnds line_ends() const { return line_ends_; }
     void set_font_size(int points);
 
+    // TextHost
+    std::unique_ptr<DocumentText> new_text() override;
+    void show_text(DocumentText* text) override;
+    EditorBuffer& editor() override { return *this; }
+
     // Byte position of a character position and back.
     long to_byte(qsizetype position) const;
     qsizetype to_char(long byte) const;
 
 private:
+    // What a document of the control must have set, whichever document it is.
+    void prepare_document();
     int style_for(ColourValue colour);
     // The style numbers of the bytes from to to.
     std::vector<char> styles(long from, long to) const;

@@ -51,15 +51,4 @@ bool ScriptedDialogs::open_with_default_handler(const QString& path_or_url) {
     return true;
 }
 
-ErrorListAnswer ScriptedDialogs::error_list(const ErrorListRequest& request) {
-    error_lists.append(request);
-    ErrorListAnswer answer = request.ignore_enabled ? ErrorListAnswer::IgnoreErrors : ErrorListAnswer::Cancel;
-    if (!error_list_answers.empty()) {
-        answer = error_list_answers.front();
-        error_list_answers.pop_front();
-    }
-    // A disabled button cannot be pressed.
-    return request.ignore_enabled ? answer : ErrorListAnswer::Cancel;
-}
-
 }  // namespace tamsel

@@ -21,13 +21,10 @@ public:
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QString>> folders;
     std::deque<QString> prompts;
-    // Answers of the error list; when none is left, "Ignore Errors" while it is enabled, else Cancel.
-    std::deque<ErrorListAnswer> error_list_answers;
     bool programs_start = true;
 
     QList<MessageRequest> messages;
     QList<FileRequest> file_requests;
-    QList<ErrorListRequest> error_lists;
     QList<ProgramStart> programs;
     QStringList opened;
     int beeps = 0;
@@ -39,7 +36,6 @@ public:
     bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
     bool open_with_default_handler(const QString& path_or_url) override;
     void beep() override { ++beeps; }
-    ErrorListAnswer error_list(const ErrorListRequest& request) override;
 };
 
 }  // namespace tamsel

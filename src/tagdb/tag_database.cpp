@@ -1,7 +1,5 @@
 #include "tagdb/tag_database.h"
 
-#include "platform/app_info.h"
-#include "platform/dialog_host.h"
 #include "platform/paths.h"
 #include "tagdb/table_order.h"
 
@@ -76,15 +74,13 @@ TagDatabase::TagDatabase() {
     vocabulary_.append(VocabEntry{});
 }
 
-void TagDatabase::load_database(const QString& dir, DialogHost& dialogs) {
+bool TagDatabase::load_database(const QString& dir) {
     *this = TagDatabase();
     for (const QString& base : database_base_names()) {
         const QString path = dir + QLatin1Char('/') + base + QStringLiteral(".DB");
         if (!QFile::exists(path)) {
             db_fatal = true;
             missing_file = base;
-            dialogs.message_box({QStringLiteral("FATAL ERROR\r\nRequired File Missing\r\n") + base, app_title,
-                                 Buttons::Ok, Icon::None});
             break;
         }
         const QByteArray bytes = read_file(path);
@@ -99,6 +95,11 @@ void TagDatabase::load_database(const QString& dir, DialogHost& dialogs) {
     }
     attr_index_valid_ = false;
     entities_.build_entity_table();
+    return !db_fatal;
+}
+
+QString TagDatabase::fatal_message() const {
+    return QStringLiteral("FATAL ERROR\r\nRequired File Missing\r\n") + missing_file;
 }
 
 SaveResult TagDatabase::save_database(const QString& dir) {

@@ -9,7 +9,6 @@
 
 namespace tamsel {
 
-class DialogHost;
 
 // A deleted tag has this key, a deleted attribute this tag: one character of code 255, which sorts last.
 inline const QString deleted_marker = QString(QChar(0xFF));
@@ -31,10 +30,12 @@ class TagDatabase {
 public:
     TagDatabase();
 
-    // Reads the six files of dir in their order, then builds the entity table. A missing file shows
-    // "FATAL ERROR / Required File Missing / <base name>" through dialogs, sets db_fatal and leaves that table
-    // and all later ones empty.
-    void load_database(const QString& dir, DialogHost& dialogs);
+    // Reads the six files of dir in their order, then builds the entity table. A missing file sets db_fatal
+    // and missing_file, leaves that table and all later ones empty and returns false; the caller tells the
+    // user with fatal_message().
+    bool load_database(const QString& dir);
+    // "FATAL ERROR / Required File Missing / <base name>", line by line.
+    QString fatal_message() const;
     // Writes Config, HTML_Tags, HTML_Attr and Stylesheet into dir, each replacing its file only when the
     // whole write succeeded. Stops at the first failure and says which.
     SaveResult save_database(const QString& dir);

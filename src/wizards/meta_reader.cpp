@@ -1,6 +1,6 @@
 #include "wizards/meta_reader.h"
 
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 
 #include <QStringView>
 

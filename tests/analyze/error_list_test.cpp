@@ -1,7 +1,6 @@
 // The error list's content for a result list, and when a command may go on after it.
 #include "analyze/error_list.h"
 #include "analyze/result_list.h"
-#include "platform/scripted_dialogs.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -92,21 +91,21 @@ private Q_SLOTS:
         QFETCH(bool, ignore_enabled);
         QFETCH(bool, goes_on);
         ResultList results = results_of_a_page(with_errors);
-        ScriptedDialogs dialogs;
-        dialogs.error_list_answers.push_back(ignore ? ErrorListAnswer::IgnoreErrors : ErrorListAnswer::Cancel);
-        QCOMPARE(errors_resolved(results, AnalyzeMode(mode), dialogs), goes_on);
-        QCOMPARE(dialogs.error_lists.size(), 1);
-        QCOMPARE(dialogs.error_lists[0].caption, caption);
-        QCOMPARE(dialogs.error_lists[0].ignore_enabled, ignore_enabled);
+        ScriptedErrorList form;
+        form.answers.push_back(ignore ? ErrorListAnswer::IgnoreErrors : ErrorListAnswer::Cancel);
+        QCOMPARE(errors_resolved(results, AnalyzeMode(mode), &form), goes_on);
+        QCOMPARE(form.shown.size(), 1);
+        QCOMPARE(form.shown[0].caption, caption);
+        QCOMPARE(form.shown[0].ignore_enabled, ignore_enabled);
         if (goes_on) QCOMPARE(results.error_count, 0);
     }
 
     void nothing_to_show_goes_on_without_the_list() {
         ResultList results;
         results.add_result("/p.htm", record_file_size, 0, "1", "2");
-        ScriptedDialogs dialogs;
-        QVERIFY(errors_resolved(results, AnalyzeMode::cleanup, dialogs));
-        QVERIFY(dialogs.error_lists.isEmpty());
+        ScriptedErrorList form;
+        QVERIFY(errors_resolved(results, AnalyzeMode::cleanup, &form));
+        QVERIFY(form.shown.isEmpty());
     }
 };
 

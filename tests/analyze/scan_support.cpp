@@ -1,6 +1,5 @@
 #include "scan_support.h"
 
-#include "platform/scripted_dialogs.h"
 #include "support/test_support.h"
 
 #include <QTemporaryDir>
@@ -19,8 +18,7 @@ namespace {
 
 TagDatabase loaded_from(const QString& dir) {
     TagDatabase loaded;
-    ScriptedDialogs dialogs;
-    loaded.load_database(dir, dialogs);
+    loaded.load_database(dir);
     return loaded;
 }
 

@@ -2,6 +2,7 @@
 // A workspace over temporary folders with the built database, and a main window on it, offscreen and
 // without the browser engine.
 #include "app/master_window.h"
+#include "session_fixture.h"
 #include "app/workspace.h"
 #include "colour/colorize.h"
 #include "platform/memory_buffer.h"
@@ -15,15 +16,6 @@
 #include <memory>
 
 namespace tamsel::test {
-
-// The colours the engine gives the whole of text, as a memory buffer holds them.
-inline QList<ColourRun> coloured_runs(const QString& text, const ConfigTable& config) {
-    MemoryBuffer buffer(text);
-    ColouringState state;
-    buffer.apply_colours(remove_colouring(text, colour_scheme(config)));
-    buffer.apply_colours(colorize(text, 1, -1, colour_scheme(config), state).runs);
-    return buffer.colour_runs();
-}
 
 struct AppFixture {
     QTemporaryDir user;

@@ -42,7 +42,7 @@ private Q_SLOTS:
         MasterWindow& w = f.start();
         QVERIFY(w.documents().open_document(f.doc(QStringLiteral("page.htm"), bytes), false));
         QCOMPARE(w.editor().colour_runs(), test::coloured_runs(QString::fromUtf8(bytes), f.ws->config));
-        QVERIFY(!f.ws->window.doc_changed);
+        QVERIFY(!f.ws->documents.active()->changed);
     }
 
     void remove_and_update_switch_the_colouring() {
@@ -59,7 +59,7 @@ private Q_SLOTS:
         w.dispatch(QStringLiteral("ID_UpdateSyntaxHighlighting"));
         QCOMPARE(w.editor().colour_runs(), coloured);
         QVERIFY(f.ws->window.highlight_on);
-        QVERIFY(!f.ws->window.doc_changed);
+        QVERIFY(!f.ws->documents.active()->changed);
     }
 
     void a_large_page_is_coloured_to_its_end() {
@@ -92,7 +92,7 @@ private Q_SLOTS:
             tabs_held = f.ws->window.tabs_updating;
             editor_frozen = !w.editor().isEnabled();
             w.findChild<QTabBar*>(QStringLiteral("project_strip"))->setCurrentIndex(1);  // ignored meanwhile
-            w.request_stop();
+            w.session().request_stop();
         };
         QTimer::singleShot(0, &w, [&] {
             w.findChild<QTabBar*>(QStringLiteral("project_strip"))->setCurrentIndex(1);  // ignored already
@@ -108,9 +108,9 @@ private Q_SLOTS:
         QVERIFY(!f.ws->window.tabs_updating);
         QVERIFY(w.editor().isEnabled());
         QVERIFY(!w.findChild<QLabel*>(QStringLiteral("Label1"))->isVisible());
-        QCOMPARE(f.ws->window.active_doc, 1);
+        QCOMPARE(f.ws->documents.active_index(), 1);
         w.findChild<QTabBar*>(QStringLiteral("project_strip"))->setCurrentIndex(1);
-        QCOMPARE(f.ws->window.active_doc, 2);
+        QCOMPARE(f.ws->documents.active_index(), 2);
     }
 };
 

@@ -22,7 +22,7 @@ EditTextWidget& editor_with(AppFixture& f, const QByteArray& text, qsizetype car
     MasterWindow& w = f.start();
     w.documents().open_document(f.doc(QStringLiteral("page.htm"), text), false);
     w.editor().set_selection(caret, 0);
-    f.ws->window.doc_changed = false;
+    f.ws->documents.active()->changed = false;
     return w.editor();
 }
 
@@ -58,7 +58,7 @@ private Q_SLOTS:
         EditTextWidget& edit = editor_with(f, "one two\r\n", 3);
         QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(edit.text(), result + QStringLiteral("\r\n"));
-        QVERIFY(f.ws->window.doc_changed);
+        QVERIFY(f.ws->documents.active()->changed);
         QVERIFY(f.ws->window.text_dirty);
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(edit.selection_start(), edit.length());
         QTest::keyClick(&edit, Qt::Key_Home, Qt::ShiftModifier);
         QCOMPARE(edit.selection_length(), edit.length());
-        QVERIFY(!f.ws->window.doc_changed);
+        QVERIFY(!f.ws->documents.active()->changed);
     }
 
     void clipboard_letters_cut_paste_and_undo() {
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), QStringLiteral("twoone "));
         QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(edit.text(), QStringLiteral("two"));
-        QVERIFY(f.ws->window.doc_changed);
+        QVERIFY(f.ws->documents.active()->changed);
     }
 
     void double_click_selects_a_tag_or_a_word_data() {
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(by_entity.contains(QStringLiteral("#8260")));
         by_entity.value(QStringLiteral("lt"))->click();
         QCOMPARE(edit.text(), QStringLiteral("a&lt; b"));
-        QVERIFY(f.ws->window.doc_changed);
+        QVERIFY(f.ws->documents.active()->changed);
     }
 
     void batch_mode_puts_the_view_back_and_does_not_nest() {

@@ -1,6 +1,5 @@
 // The shipped tag database against the rules its readers rely on: the nesting checks, the cleanup's levels,
 // the property inspector's editors, the colour picker and the script formatter.
-#include "platform/scripted_dialogs.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
 #include "tagdb/db_source.h"
@@ -37,8 +36,7 @@ class ShippedDataTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        ScriptedDialogs dialogs;
-        db_.load_database(test::data_dir(), dialogs);
+        db_.load_database(test::data_dir());
         QVERIFY(!db_.db_fatal);
         QVERIFY(db_.tag_count() > 100);
     }

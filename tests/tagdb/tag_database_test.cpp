@@ -1,6 +1,5 @@
 // Loading, saving, sorting and looking up the tag database.
 #include "platform/paths.h"
-#include "platform/scripted_dialogs.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
 #include "tagdb/db_source.h"
@@ -38,11 +37,9 @@ class TagDatabaseTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void shipped_database_loads() {
-        ScriptedDialogs dialogs;
         TagDatabase db;
-        db.load_database(test::data_dir(), dialogs);
+        QVERIFY(db.load_database(test::data_dir()));
         QVERIFY(!db.db_fatal);
-        QVERIFY(dialogs.messages.isEmpty());
         QVERIFY(db.tag_count() > 0);
         QVERIFY(db.attr_count() > 0);
         QCOMPARE(db.entities().count(), 154);
@@ -57,15 +54,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         copy_shipped(dir.path());
         QVERIFY(QFile::remove(dir.filePath(missing + QStringLiteral(".DB"))));
-        ScriptedDialogs dialogs;
         TagDatabase db;
-        db.load_database(dir.path(), dialogs);
+        QVERIFY(!db.load_database(dir.path()));
         QVERIFY(db.db_fatal);
         QCOMPARE(db.missing_file, missing);
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("FATAL ERROR\r\nRequired File Missing\r\n") + missing);
-        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Tamsel2001"));
-        QCOMPARE(dialogs.messages[0].buttons, Buttons::Ok);
+        QCOMPARE(db.fatal_message(), QStringLiteral("FATAL ERROR\r\nRequired File Missing\r\n") + missing);
         // The table of the missing file and every later one stay empty.
         const QStringList order = database_base_names();
         const int at = static_cast<int>(order.indexOf(missing));
@@ -163,9 +156,8 @@ private Q_SLOTS:
     }
 
     void attributes_of_equals_a_scan() {
-        ScriptedDialogs dialogs;
         TagDatabase db;
-        db.load_database(test::data_dir(), dialogs);
+        db.load_database(test::data_dir());
         for (int t = 1; t <= db.tag_count(); ++t) {
             QList<int> scanned;
             for (int i = 1; i <= db.attr_count(); ++i)
@@ -179,9 +171,8 @@ private Q_SLOTS:
     void save_reproduces_the_files() {
         QTemporaryDir dir;
         copy_shipped(dir.path());
-        ScriptedDialogs dialogs;
         TagDatabase db;
-        db.load_database(dir.path(), dialogs);
+        db.load_database(dir.path());
         QVERIFY(db.save_database(dir.path()).ok);
         for (const char* base : {"HTML_Tags", "HTML_Attr", "Stylesheet", "Config"})
             QCOMPARE(test::read_bytes(dir.filePath(QLatin1String(base) + QStringLiteral(".DB"))),

@@ -1,4 +1,4 @@
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 
 #include <algorithm>
 #include <cmath>

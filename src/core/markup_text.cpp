@@ -1,4 +1,4 @@
-#include "analyze/markup_text.h"
+#include "core/markup_text.h"
 
 namespace tamsel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // frm_error: the error list window. It shows what the request holds (caption, the two counts, the list
 // with its columns and icons) and answers with the button pressed; it decides nothing itself.
-#include "platform/dialog_host.h"
+#include "analyze/error_list_form.h"
 
 #include <QDialog>
 
@@ -16,6 +16,16 @@ public:
 
 private:
     ErrorListAnswer answer_ = ErrorListAnswer::Cancel;
+};
+
+// The error list form of the window: the dialog, modal over parent.
+class QtErrorListForm : public ErrorListForm {
+public:
+    explicit QtErrorListForm(QWidget* parent) : parent_(parent) {}
+    ErrorListAnswer show(const ErrorListRequest& request) override;
+
+private:
+    QWidget* parent_;
 };
 
 }  // namespace tamsel

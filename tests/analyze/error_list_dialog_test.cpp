@@ -1,6 +1,5 @@
 // frm_error shows what it is asked to show and answers with the button pressed.
-#include "platform/error_list_dialog.h"
-#include "platform/qt_dialog.h"
+#include "analyze/error_list_dialog.h"
 #include "support/test_registry.h"
 
 #include <QApplication>
@@ -72,15 +71,15 @@ private Q_SLOTS:
     void the_buttons_answer() {
         QFETCH(QString, pressed);
         QFETCH(int, answer);
-        // Through the desktop's dialog host, as the editor asks: modal, answered when it shows.
-        QtDialogs dialogs;
+        // Through the window's form, as the editor asks: modal, answered when it shows.
+        QtErrorListForm form(nullptr);
         QTimer::singleShot(0, [&] {
             QWidget* shown = QApplication::activeModalWidget();
             QVERIFY(shown && shown->objectName() == QStringLiteral("frm_error"));
             if (pressed.isEmpty()) shown->close();
             else button(*shown, pressed)->click();
         });
-        QCOMPARE(int(dialogs.error_list(request(true))), answer);
+        QCOMPARE(int(form.show(request(true))), answer);
     }
 };
 

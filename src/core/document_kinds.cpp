@@ -1,4 +1,4 @@
-#include "app/document_kinds.h"
+#include "core/document_kinds.h"
 
 #include "platform/file_names.h"
 

@@ -1,4 +1,4 @@
-#include "platform/error_list_dialog.h"
+#include "analyze/error_list_dialog.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -114,6 +114,12 @@ ErrorListDialog::ErrorListDialog(const ErrorListRequest& request, QWidget* paren
     int width = 0;
     for (const ErrorListColumn& c : request.columns) width += c.width;
     resize(width + 48, 420);
+}
+
+ErrorListAnswer QtErrorListForm::show(const ErrorListRequest& request) {
+    ErrorListDialog dialog(request, parent_);
+    dialog.exec();
+    return dialog.answer();
 }
 
 }  // namespace tamsel

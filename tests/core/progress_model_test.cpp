@@ -1,5 +1,5 @@
 // The progress model: when a slot tells its listener to redraw.
-#include "app/progress_model.h"
+#include "core/progress_model.h"
 #include "support/test_registry.h"
 
 #include <QTest>

@@ -1,0 +1,15 @@
+// The one place that lists the features whose commands the editor offers: a new feature adds its line.
+#include "analyze/cleanup_commands.h"
+#include "app/app_commands.h"
+#include "app/session.h"
+#include "app/workspace.h"
+
+namespace tamsel {
+
+void register_all_commands(CommandRegistry& handlers, Session& s) {
+    Workspace& ws = s.workspace();
+    register_app_commands(handlers, s);
+    register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
+}
+
+}  // namespace tamsel
