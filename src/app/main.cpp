@@ -1,5 +1,6 @@
 // tamsel2001: the desktop editor. Files named on the command line open after start-up.
 #include "app/master_window.h"
+#include "app/preview_pane_widget.h"
 #include "app/workspace.h"
 #include "platform/paths.h"
 #include "platform/qt_dialog.h"
@@ -11,10 +12,11 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
-    // The browser engine of the preview shares the window's graphics context; it must be said before the
-    // application exists. Its sandbox cannot run as root, so only then is it switched off.
+    // The browser engine of the preview shares the window's graphics context and learns the preview's
+    // address scheme; both must be said before the application exists. Its sandbox cannot run as root, so only then is it switched off.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    tamsel::register_preview_scheme();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
     QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));

@@ -1,9 +1,15 @@
 #include "app/preview_pane_widget.h"
 
+#include "app/preview_source.h"
+
+#include <QBuffer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QUrl>
+#include <QWebEngineProfile>
+#include <QWebEnginePage>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
 #include <QWebEngineView>
 #include <array>
 
@@ -17,7 +23,41 @@ constexpr std::array<std::array<int, 5>, 2> screen_sizes = {{{640, 800, 1024, 11
 // A tick every 10 pixels: 12 long and labelled at hundreds, 8 at fifties, 4 otherwise.
 int tick_length(int at) { return at % 100 == 0 ? 12 : at % 50 == 0 ? 8 : 4; }
 
+const PreviewSource& no_document() {
+    static const PreviewSource empty;
+    return empty;
+}
+
 }  // namespace
+
+void register_preview_scheme() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    QWebEngineUrlScheme scheme(preview_scheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    // A page loads its pictures, style sheets and scripts from its own folder, and may link to file:
+    // addresses as it would when opened from disk; no web page may reach into it.
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme |
+                    QWebEngineUrlScheme::LocalAccessAllowed | QWebEngineUrlScheme::CorsEnabled);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+PreviewSchemeHandler::PreviewSchemeHandler(const PreviewSource& source, QObject* parent)
+    : QWebEngineUrlSchemeHandler(parent), source_(&source) {}
+
+void PreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+    const PreviewReply reply = source_->serve(job->requestUrl());
+    if (!reply.found) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    // The job owns the buffer and drops it when the engine has read it.
+    auto* body = new QBuffer(job);
+    body->setData(reply.body);
+    body->open(QIODevice::ReadOnly);
+    job->reply(reply.mime_type, body);
+}
 
 RulerWidget::RulerWidget(Qt::Orientation orientation, QWidget* parent) : QWidget(parent), orientation_(orientation) {
     setObjectName(QStringLiteral("ruler"));
@@ -54,7 +94,8 @@ void RulerWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-PreviewPaneWidget::PreviewPaneWidget(bool use_engine, QWidget* parent) : QWidget(parent), use_engine_(use_engine) {
+PreviewPaneWidget::PreviewPaneWidget(bool use_engine, QWidget* parent)
+    : QWidget(parent), use_engine_(use_engine), source_(&no_document()) {
     setObjectName(QStringLiteral("browse_container"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -69,24 +110,47 @@ PreviewPaneWidget::PreviewPaneWidget(bool use_engine, QWidget* parent) : QWidget
     grid->addWidget(placeholder_, 1, 1);
 }
 
-void PreviewPaneWidget::navigate(const QString& path) {
-    shown_path_ = path;
-    const QUrl url = QUrl::fromLocalFile(path);
+// The page goes before its profile: the engine refuses to drop a profile that still has pages.
+PreviewPaneWidget::~PreviewPaneWidget() { delete page_; }
+
+void PreviewPaneWidget::set_source(const PreviewSource& source) {
+    source_ = &source;
+    if (handler_) handler_->set_source(source);
+}
+
+QWebEngineView* PreviewPaneWidget::engine_view() {
+    if (page_) return page_;
+    // A profile without a storage name keeps its cache and cookies in memory only.
+    profile_ = new QWebEngineProfile(this);
+    handler_ = new PreviewSchemeHandler(*source_, profile_);
+    profile_->installUrlSchemeHandler(preview_scheme, handler_);
+    page_ = new QWebEngineView(this);
+    page_->setObjectName(QStringLiteral("brwWebBrowser"));
+    page_->setPage(new QWebEnginePage(profile_, page_));
+    static_cast<QGridLayout*>(layout())->replaceWidget(placeholder_, page_);
+    placeholder_->hide();
+    return page_;
+}
+
+void PreviewPaneWidget::show_url(const QUrl& url) {
+    shown_url_ = url;
+    shown_path_ = url.isLocalFile() ? url.toLocalFile() : url.path();
     if (!use_engine_) {
-        placeholder_->setText(path);
+        placeholder_->setText(shown_path_);
         return;
     }
-    auto* view = qobject_cast<QWebEngineView*>(page_);
-    if (!view) {
-        view = new QWebEngineView(this);
-        view->setObjectName(QStringLiteral("brwWebBrowser"));
-        static_cast<QGridLayout*>(layout())->replaceWidget(placeholder_, view);
-        placeholder_->hide();
-        page_ = view;
-    }
-    // The same address again must still show the file's new contents.
+    QWebEngineView* view = engine_view();
+    // The same address again must still show the new text.
     if (view->url() == url) view->reload();
     else view->load(url);
+}
+
+void PreviewPaneWidget::show_document(const QUrl& url) { show_url(url); }
+
+void PreviewPaneWidget::navigate(const QString& path) { show_url(QUrl::fromLocalFile(path)); }
+
+void PreviewPaneWidget::reload() {
+    if (page_) page_->reload();
 }
 
 void PreviewPaneWidget::set_rulers(int bits) {
