@@ -82,7 +82,7 @@ void toggle(Session& s, bool ViewFlags::*flag) {
 
 void register_view_commands(CommandRegistry& r, Session& s) {
     for (const char* menu : {"ID_TopMenu_File", "id_TopMenu_Edit", "id_TopMenu_Search", "id_TopMenu_Tools",
-                             "ID_TopMenu_View", "id_TopMenu_Help", "id_TopMenu_Windows", "ID_WindowList"})
+                             "ID_TopMenu_View", "id_TopMenu_Help", "ID_WindowList"})
         r.add(QLatin1String(menu), [&s] { s.refresh_command_states(); });
     r.add(QStringLiteral("ID_ShowToolbar"), [&s] { toggle(s, &ViewFlags::toolbar); });
     r.add(QStringLiteral("ID_ShowLineNumbers"), [&s] { toggle(s, &ViewFlags::line_numbers); });

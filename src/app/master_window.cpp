@@ -3,6 +3,7 @@
 #include "analyze/error_list_dialog.h"
 #include "app/command_bars_widget.h"
 #include "app/command_rules.h"
+#include "app/crash_journal.h"
 #include "app/document_colouring.h"
 #include "app/documents.h"
 #include "app/edit_text_widget.h"
@@ -58,9 +59,16 @@ MasterWindow::MasterWindow(Workspace& ws, MasterOptions options, QWidget* parent
     ws.documents.set_text_host(edit_);
     install_forms();
     session_ = std::make_unique<Session>(ws, *this, *clipboard_, forms_);
-    browse_->set_source(&session_->preview().source());
+    browse_->set_source(session_->preview().source());
     connect(bars_, &CommandBars::command, this, &MasterWindow::dispatch);
     connect_editor();
+
+    // The crash journal looks for edits every second; it writes only what has been still for a while.
+    journal_timer_ = new QTimer(this);
+    journal_timer_->setObjectName(QStringLiteral("journal_timer"));
+    journal_timer_->setInterval(1000);
+    connect(journal_timer_, &QTimer::timeout, this, [this] { session_->journal().tick(clock_.elapsed()); });
+    clock_.start();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -194,6 +202,8 @@ void MasterWindow::load() {
         if (isVisible()) QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
+    session_->journal().start(session_->files());
+    journal_timer_->start();
     if (options_.startup_documents) session_->files().open_at_startup();
 }
 
@@ -255,6 +265,8 @@ void MasterWindow::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     timer_->stop();
+    journal_timer_->stop();
+    session_->journal().finish();
     ws_.recent.save_recent(ws_.store);
 }
 

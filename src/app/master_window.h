@@ -4,6 +4,7 @@
 #include "app/shell_view.h"
 #include "core/form_set.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -96,6 +97,8 @@ private:
     MasterOptions options_;
     QLabel* warning_ = nullptr;
     QTimer* timer_ = nullptr;
+    QTimer* journal_timer_ = nullptr;
+    QElapsedTimer clock_;
     QTabBar* project_strip_ = nullptr;
     QSplitter* master_container_ = nullptr;
     EditTextWidget* edit_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/preview_source.h"
 
-#include "app/document_kinds.h"
+#include "core/document_kinds.h"
 
 #include <QDir>
 #include <QFile>

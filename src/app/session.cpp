@@ -2,6 +2,7 @@
 
 #include "app/batch_mode.h"
 #include "app/command_rules.h"
+#include "app/crash_journal.h"
 #include "app/dispatcher.h"
 #include "app/document_colouring.h"
 #include "app/preview.h"
@@ -19,7 +20,8 @@ Session::Session(Workspace& ws, ShellView& view, Clipboard& clipboard, FormSet& 
     bar_ = std::make_unique<ProgressBar>(ws.progress, *batch_, ws.window, view);
     colouring_ = std::make_unique<DocumentColouring>(ws, editor, *batch_, *bar_, view);
     preview_ = std::make_unique<Preview>(ws, view);
-    documents_ = std::make_unique<Documents>(ws, view, *preview_, *colouring_, *this);
+    journal_ = std::make_unique<CrashJournal>(ws);
+    documents_ = std::make_unique<Documents>(ws, view, *preview_, *colouring_, *journal_);
     dispatcher_ = std::make_unique<Dispatcher>(ws, handlers_, *documents_);
     register_all_commands(handlers_, *this);
 }

@@ -14,6 +14,7 @@ namespace tamsel {
 
 class BatchMode;
 class Clipboard;
+class CrashJournal;
 class Dispatcher;
 class DocumentColouring;
 class Preview;
@@ -21,7 +22,7 @@ class ProgressBar;
 class ShellView;
 class Workspace;
 
-class Session : public EditorSession, public DocumentEvents {
+class Session : public EditorSession {
 public:
     Session(Workspace& ws, ShellView& view, Clipboard& clipboard, FormSet& forms);
     ~Session() override;
@@ -41,6 +42,7 @@ public:
     Documents& files() { return *documents_; }
     Preview& preview() { return *preview_; }
     DocumentColouring& colouring() { return *colouring_; }
+    CrashJournal& journal() { return *journal_; }
     ProgressBar& bar() { return *bar_; }
     ShellView& view() { return view_; }
     Clipboard& clipboard() { return clipboard_; }
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<ProgressBar> bar_;
     std::unique_ptr<DocumentColouring> colouring_;
     std::unique_ptr<Preview> preview_;
+    std::unique_ptr<CrashJournal> journal_;
     std::unique_ptr<Documents> documents_;
     std::unique_ptr<Dispatcher> dispatcher_;
 };

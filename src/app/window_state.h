@@ -21,6 +21,7 @@ struct WindowState {
     bool full_preview_on = false;
     bool highlight_on = false;
     bool text_dirty = false;  // an edit since the last preview-tracking check
+    quint64 edits = 0;        // counts every edit, for those who look now and then (the crash journal)
     float split_ratio = 0.5f;
     bool stop_request = false;
 

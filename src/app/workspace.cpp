@@ -20,6 +20,7 @@ int cleanup_untitled_files(const QString& folder) {
 void Workspace::mark_changed() {
     if (Document* doc = documents.active()) doc->changed = true;
     window.text_dirty = true;
+    ++window.edits;
 }
 
 }  // namespace tamsel

@@ -20,6 +20,8 @@ struct MessageRequest {
     QString title;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    // Other words for the buttons, in their order (OK or Yes, No, Cancel); the usual ones where none is given.
+    QStringList captions = {};
 };
 
 enum class FileDialogMode { Open, Save };

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -43,7 +44,14 @@ Answer QtDialogs::message_box(const MessageRequest& request) {
     QMessageBox box(qt_icon(request.icon), request.title, request.text, QMessageBox::NoButton, parent_);
     for (const auto& set : button_sets)
         if (set.buttons == request.buttons) box.setStandardButtons(set.qt);
+    // Buttons in the order they are named: OK or Yes, then No, then Cancel.
+    const QList<QMessageBox::StandardButton> order = {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    qsizetype next = 0;
+    for (QMessageBox::StandardButton b : order)
+        if (QAbstractButton* button = box.button(b); button && next < request.captions.size())
+            button->setText(request.captions[next++]);
     switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;

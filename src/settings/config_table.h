@@ -1,5 +1,5 @@
 #pragma once
-// The user's preferences: 27 named slots, each holding its value as text, read through typed readers.
+// The user's preferences: 28 named slots, each holding its value as text, read through typed readers.
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -15,9 +15,10 @@ enum ConfigSlot : int {
     autotracker, autotracker_time, tamsel_rulers, show_line_number, right_margin, tab_width, font_size,
     level_indent, script_break, tag_case, arg_case, highlight_mode, highlight_normal, highlight_tag,
     highlight_arg, highlight_val, highlight_com, highlight_asp, show_chars, htmlhelp_path,
+    journal_delay,
 };
 
-constexpr int config_slot_count = 27;
+constexpr int config_slot_count = 28;
 
 struct ConfigDefault {
     int slot;
@@ -53,6 +54,8 @@ inline constexpr std::array<ConfigDefault, config_slot_count> config_defaults = 
     {highlight_asp,    u"highlight_asp",    u"16776960"},
     {show_chars,       u"show_chars",       u"0"},
     {htmlhelp_path,    u"htmlhelp_path",    u""},
+    // Seconds after the last change before a changed document goes to the crash journal.
+    {journal_delay,    u"journal_delay",    u"30"},
 }};
 
 // The leading number of a text: blanks, a sign, digits, a fraction and an exponent; 0 when there is none.

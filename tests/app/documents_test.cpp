@@ -112,6 +112,35 @@ private Q_SLOTS:
         QCOMPARE(f.ws->recent.entry(0), page);
     }
 
+    void a_character_the_legacy_encoding_cannot_hold_is_asked_about_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("on_disk");
+        QTest::newRow("OK saves as UTF-8") << int(Answer::Ok) << QByteArray("\xE4\xB8\xAD" "caf\xC3\xA9");
+        QTest::newRow("Cancel writes nothing and keeps the change") << int(Answer::Cancel) << QByteArray("caf\xE9");
+    }
+    void a_character_the_legacy_encoding_cannot_hold_is_asked_about() {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, on_disk);
+        SessionFixture f;
+        f.start();
+        const QString page = f.doc(QStringLiteral("page.htm"), "caf\xE9");  // Windows-1252
+        f.files().open_document(page, false);
+        f.type(QString(QChar(0x4E2D)));
+        f.dialogs.answers = {Answer(answer)};
+        f.dispatch(QStringLiteral("id_File_Save"));
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].buttons, Buttons::OkCancel);
+        QVERIFY(f.dialogs.messages[0].text.contains(QStringLiteral("U+4E2D on line 1")));
+        QCOMPARE(read_bytes(page), on_disk);
+        QCOMPARE(f.changed(), answer == int(Answer::Cancel));
+        // Once UTF-8, the document is saved as UTF-8 without asking again; kept in Windows-1252, it asks.
+        f.type(QStringLiteral("!"));
+        f.dialogs.answers = {Answer::Cancel};
+        f.dispatch(QStringLiteral("id_File_Save"));
+        QCOMPARE(f.dialogs.messages.size(), answer == int(Answer::Ok) ? 1 : 2);
+        QVERIFY(!read_bytes(page).contains('?'));
+    }
+
     void untitled_documents_save_through_the_dialog() {
         SessionFixture f;
         f.start();

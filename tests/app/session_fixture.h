@@ -116,6 +116,7 @@ struct SessionFixture {
     // A document file with these bytes in the documents folder.
     QString doc(const QString& name, const QByteArray& bytes) {
         const QString path = docs.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
         write_bytes(path, bytes);
         return path;
     }

@@ -17,6 +17,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
     QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));
     QStandardPaths::setTestModeEnabled(true);
+    if (const QByteArray child = qgetenv("TAMSEL_TEST_CHILD"); !child.isEmpty()) {
+        for (const auto& [name, run] : tamsel::test::child_routines())
+            if (child == name) return run();
+        return 3;
+    }
     QStringList args = app.arguments();
     QString only;
     if (args.size() > 1 && !args[1].startsWith(QLatin1Char('-'))) {
