@@ -63,8 +63,11 @@ private Q_SLOTS:
         AppFixture f;
         MasterWindow& w = f.start();
         for (const char* name : {"a.htm", "b.htm", "c.htm"}) w.documents().open_document(f.doc(QLatin1String(name), name), false);
-        w.dispatch(QStringLiteral("ID_File_Close"));
         auto* tabs = w.findChild<QTabBar*>(QStringLiteral("project_strip"));
+        // Showing another document's text is no edit of it.
+        for (int i : {0, 2, 1, 2}) tabs->setCurrentIndex(i);
+        for (int i = 1; i <= 3; ++i) QVERIFY(!f.ws->documents.at(i).changed);
+        w.dispatch(QStringLiteral("ID_File_Close"));
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(w.editor().text(), QStringLiteral("a.htm"));
@@ -74,6 +77,7 @@ private Q_SLOTS:
         QCOMPARE(w.editor().text(), QString());
         QCOMPARE(w.windowTitle(), QStringLiteral("Tamsel2001"));
         QVERIFY(!tabs->isVisible());
+        QVERIFY(f.dialogs.messages.isEmpty());  // nothing was changed, so nothing was asked
     }
 };
 
