@@ -61,31 +61,47 @@ public:
     void show_about() override {}
 };
 
-struct SessionFixture {
+// Temporary folders for the per-user data (with the built database), the private temporary files and the
+// user's documents, and a workspace over them with scripted answers.
+struct WorkspaceFixture {
     QTemporaryDir user;
     QTemporaryDir temp;
     QTemporaryDir docs;  // where the user's documents live
     ScriptedDialogs dialogs;
-    ScriptedErrorList error_list;
     MemorySettingsStore store;
-    MemoryClipboard clipboard;
-    FormSet forms;
-    FakeShellView view;
     std::unique_ptr<Workspace> ws;
-    std::unique_ptr<Session> session;
 
-    SessionFixture() {
+    // skip: a database file left out, as if it were missing
+    explicit WorkspaceFixture(const QString& skip = {}) {
         for (const QString& base : database_base_names())
-            QFile::copy(data_dir() + QLatin1Char('/') + base + QStringLiteral(".DB"), user.filePath(base + QStringLiteral(".DB")));
+            if (base != skip)
+                QFile::copy(data_dir() + QLatin1Char('/') + base + QStringLiteral(".DB"), user.filePath(base + QStringLiteral(".DB")));
         Paths p;
         p.user_data = user.path();
         p.temp = temp.path();
         p.start_folder = docs.path();
         ws = std::make_unique<Workspace>(p, dialogs, store);
-        forms.use<ErrorListForm>(error_list);
     }
 
     void set(const char* key, const QString& value) { store.values.insert(QStringLiteral("config_") + QLatin1String(key), value); }
+
+    // A document file with these bytes in the documents folder (folders on the way are made).
+    QString doc(const QString& name, const QByteArray& bytes) {
+        const QString path = docs.filePath(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        write_bytes(path, bytes);
+        return path;
+    }
+};
+
+struct SessionFixture : WorkspaceFixture {
+    ScriptedErrorList error_list;
+    MemoryClipboard clipboard;
+    FormSet forms;
+    FakeShellView view;
+    std::unique_ptr<Session> session;
+
+    SessionFixture() { forms.use<ErrorListForm>(error_list); }
 
     // The session after the start-up the window would do: database, configuration, commands computed.
     Session& start() {
@@ -113,13 +129,6 @@ struct SessionFixture {
         ws->mark_changed();
     }
 
-    // A document file with these bytes in the documents folder.
-    QString doc(const QString& name, const QByteArray& bytes) {
-        const QString path = docs.filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        write_bytes(path, bytes);
-        return path;
-    }
 };
 
 }  // namespace tamsel::test
