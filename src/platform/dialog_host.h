@@ -43,8 +43,12 @@ public:
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> file_dialog(const FileRequest& request) = 0;
     virtual std::optional<QString> folder_dialog(const QString& title, const QString& start) = 0;
-    // The typed text, or the empty text on Cancel.
-    virtual QString prompt_input(const QString& prompt, const QString& title, const QString& preset) = 0;
+    // frm_MyInput, the one-line prompt: the typed text, or nothing on Cancel.
+    virtual std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset) = 0;
+    // The same where Cancel and an empty answer mean the same: the empty text then.
+    QString prompt_input(const QString& prompt, const QString& title, const QString& preset = {}) {
+        return prompt_line(prompt, title, preset).value_or(QString());
+    }
     // Starts a program with an argument list (never through a shell). With wait set, returns only when
     // the program has ended, keeping the window responsive meanwhile. False when it could not start.
     virtual bool start_program(const QString& program, const QStringList& arguments, bool wait) = 0;

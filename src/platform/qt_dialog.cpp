@@ -80,10 +80,14 @@ std::optional<QString> QtDialogs::folder_dialog(const QString& title, const QStr
     return dir;
 }
 
-QString QtDialogs::prompt_input(const QString& prompt, const QString& title, const QString& preset) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, preset, &ok);
-    return ok ? text : QString();
+std::optional<QString> QtDialogs::prompt_line(const QString& prompt, const QString& title, const QString& preset) {
+    QInputDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("frm_MyInput"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(preset);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 bool QtDialogs::start_program(const QString& program, const QStringList& arguments, bool wait) {

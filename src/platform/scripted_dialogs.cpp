@@ -34,11 +34,8 @@ std::optional<QString> ScriptedDialogs::folder_dialog(const QString&, const QStr
     return take(folders);
 }
 
-QString ScriptedDialogs::prompt_input(const QString&, const QString&, const QString&) {
-    if (prompts.empty()) return {};
-    QString p = prompts.front();
-    prompts.pop_front();
-    return p;
+std::optional<QString> ScriptedDialogs::prompt_line(const QString&, const QString&, const QString&) {
+    return take(prompts);
 }
 
 bool ScriptedDialogs::start_program(const QString& program, const QStringList& arguments, bool wait) {

@@ -16,11 +16,11 @@ struct ProgramStart {
 class ScriptedDialogs : public DialogHost {
 public:
     // Answers are taken in order; when the queue is empty a message box answers with its first button
-    // (OK or Yes), a file or folder dialog is cancelled and the prompt returns the empty text.
+    // (OK or Yes), a file or folder dialog and the prompt are cancelled.
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> files;
     std::deque<std::optional<QString>> folders;
-    std::deque<QString> prompts;
+    std::deque<std::optional<QString>> prompts;
     bool programs_start = true;
 
     QList<MessageRequest> messages;
@@ -32,7 +32,7 @@ public:
     Answer message_box(const MessageRequest& request) override;
     std::optional<QString> file_dialog(const FileRequest& request) override;
     std::optional<QString> folder_dialog(const QString& title, const QString& start) override;
-    QString prompt_input(const QString& prompt, const QString& title, const QString& preset) override;
+    std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset) override;
     bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
     bool open_with_default_handler(const QString& path_or_url) override;
     void beep() override { ++beeps; }
