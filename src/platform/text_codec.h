@@ -31,4 +31,3 @@ LineEnds detect_line_ends(const QString& text);
 QString line_end_text(LineEnds ends);
 
 }  // namespace tamsel
-namespace tamsel { inline qsizetype first_unencodable(const QString& t, TextEncoding e) { if (e != TextEncoding::Windows1252) return -1; for (qsizetype i=0;i<t.size();++i) if (code_1252(t[i]) < 0) return i; return -1; } }  // TEMP
