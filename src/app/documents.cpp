@@ -197,14 +197,15 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
 }
 
 bool Documents::encodable(Document& doc, const QString& text, const QString& target) {
+    // UTF-8 holds every character (a lone surrogate is none, and no editor keeps one).
+    if (doc.encoding != TextEncoding::Windows1252) return true;
     const qsizetype at = first_unencodable(text, doc.encoding);
     if (at < 0) return true;
-    const char32_t code = QStringView(text).mid(at).toUcs4().value(0);
     const int line = static_cast<int>(QStringView(text).left(at).count(QLatin1Char('\n'))) + 1;
     const QString question =
-        QStringLiteral("'%1' holds characters that Windows-1252 cannot hold (the first is U+%2 on line %3).\r\n"
+        QStringLiteral("'%1' holds characters that %2 cannot hold (the first is %3 on line %4).\r\n"
                        "Choose OK to save it as UTF-8, or Cancel to go on editing.")
-            .arg(target, QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper())
+            .arg(target, encoding_name(doc.encoding), character_code(text, at))
             .arg(line);
     if (ws_.dialogs.message_box({question, app_title, Buttons::OkCancel, Icon::Exclamation}) != Answer::Ok) return false;
     doc.encoding = TextEncoding::Utf8;

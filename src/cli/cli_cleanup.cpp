@@ -3,6 +3,7 @@
 #include "analyze/page_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/problem_lines.h"
+#include "platform/text_codec.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,13 +22,16 @@ const char* const cleanup_help =
     "The problems print on standard error as `tamsel check` prints them: PATH:LINE: error|warning: MESSAGE\n"
     "[CODE]. With errors and without --ignore-errors nothing is written. Otherwise the cleaned page goes to\n"
     "OUT (replaced as a whole, never half-written) or to standard output, in the encoding and line ends\n"
-    "FILE came in.\n"
+    "FILE came in. A page that came in Windows-1252 is written in it or not at all: when the cleaned page\n"
+    "holds a character the code page lacks (an upper-cased tag name can make one), nothing is written and\n"
+    "one line names the first, LINE counted in the cleaned page:\n"
+    "PATH:LINE: the character U+XXXX cannot be written in Windows-1252; nothing written\n"
     "  -o OUT            write the cleaned page to OUT (may be FILE itself)\n"
     "  --ignore-errors   clean the page even when errors were found\n"
     "The layout follows the configuration of the user's settings; --set KEY=VALUE overrides a key for this\n"
     "run (--set tag_case=1 --set right_margin=100 --set level_indent=2).\n"
-    "Exit status: 0 cleaned (warnings allowed), 1 errors found and nothing written, 2 bad usage or a file\n"
-    "that cannot be read or written.\n";
+    "Exit status: 0 cleaned (warnings allowed), 1 errors found and nothing written, 2 bad usage, a file\n"
+    "that cannot be read or written, or a cleaned page its encoding cannot hold.\n";
 
 namespace {
 
@@ -71,6 +75,24 @@ bool write_output(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
+// The line of text that index falls on, counting CR LF, LF and CR alike.
+int line_of(const QString& text, qsizetype index) {
+    int line = 1;
+    for (qsizetype i = 0; i < index; ++i)
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) ++line;
+    return line;
+}
+
+// Why text cannot be written in encoding, as one line naming the file shown, or empty when it can.
+QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown) {
+    const qsizetype at = first_unencodable(text, encoding);
+    if (at < 0) return {};
+    return QStringLiteral("%1:%2: the character %3 cannot be written in %4; nothing written")
+        .arg(shown)
+        .arg(line_of(text, at))
+        .arg(character_code(text, at), encoding_name(encoding));
+}
+
 }  // namespace
 
 int run_cleanup(const QStringList& args) {
@@ -100,6 +122,12 @@ int run_cleanup(const QStringList& args) {
         return exit_problems;
     }
     const QString cleaned = cleanup.format(ws.config, page.line_ends);
+    // Upper-casing a tag name can turn a Windows-1252 letter into one outside the code page (µ into Greek
+    // Mu); a '?' in its place would change the page behind the user's back.
+    if (const QString refusal = unwritable_character(cleaned, page.encoding, shown); !refusal.isEmpty()) {
+        err() << refusal << Qt::endl;
+        return exit_usage;
+    }
     return write_output(options.output, encode_document(cleaned, page.encoding)) ? exit_done : exit_usage;
 }
 

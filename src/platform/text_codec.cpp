@@ -75,6 +75,31 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
     return text.toUtf8();
 }
 
+qsizetype first_unencodable(const QString& text, TextEncoding encoding) {
+    const bool utf8 = encoding != TextEncoding::Windows1252;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            if (!utf8) return i;
+            ++i;
+        } else if (c.isSurrogate() || (!utf8 && code_1252(c) < 0)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString character_code(const QString& text, qsizetype index) {
+    char32_t code = text[index].unicode();
+    if (text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(text[index], text[index + 1]);
+    return QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString encoding_name(TextEncoding encoding) {
+    return encoding == TextEncoding::Windows1252 ? QStringLiteral("Windows-1252") : QStringLiteral("UTF-8");
+}
+
 LineEnds detect_line_ends(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\n') return LineEnds::Lf;

@@ -15,6 +15,13 @@ const QByteArray clean_page = "<HTML>\n<BODY>\n<P>Caf\xC3\xA9 <A HREF=a.htm>menu
 // An unknown entity: an error.
 const QByteArray faulty_page = "<HTML><BODY>\n<P>Fish &chips;\n</BODY></HTML>\n";
 
+// A Windows-1252 page without problems whose declaration holds the letter f with hook (byte 0x83):
+// tag_case=1 makes it U+0191, which the code page lacks.
+QByteArray hooked_page(const QByteArray& ends) {
+    return "<HTML>" + ends + "<HEAD>" + ends + "<!doctype\x83 x>" + ends + "<TITLE>Caf\xE9</TITLE>" + ends + "</HEAD>" +
+           ends + "</HTML>" + ends;
+}
+
 }  // namespace
 
 class CleanupCliTest : public QObject {
@@ -67,6 +74,47 @@ private Q_SLOTS:
         const test::CliRun run = cleanup({"old.htm", "-o", "old.htm"});
         QCOMPARE(run.exit_code, 0);
         QCOMPARE(test::read_bytes(path), QByteArray("<P>Caf\xE9\r\n<P>cr\xE8me\r\n</P>\r\n"));
+    }
+
+    // A '?' for the letter would change the page unasked.
+    void a_page_its_code_page_cannot_hold_is_not_written_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("output");
+        QTest::newRow("to standard output, LF") << hooked_page("\n") << QStringList();
+        QTest::newRow("to another file, CR LF") << hooked_page("\r\n") << QStringList{"-o", "out.htm"};
+        QTest::newRow("over itself, CR") << hooked_page("\r") << QStringList{"-o", "hook.htm"};
+    }
+    void a_page_its_code_page_cannot_hold_is_not_written() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, output);
+        const QString path = page("hook.htm", bytes);
+        QFile::remove(dir_.filePath("out.htm"));
+        const test::CliRun run = cleanup(QStringList{"hook.htm", "--set", "tag_case=1"} + output);
+        QCOMPARE(run.exit_code, 2);
+        QCOMPARE(run.err, QStringLiteral("tamsel cleanup: 0 errors, 0 warnings\n"
+                                         "hook.htm:3: the character U+0191 cannot be written in Windows-1252; nothing written\n"));
+        QCOMPARE(run.out, QString());
+        QVERIFY(!QFile::exists(dir_.filePath("out.htm")));
+        QCOMPARE(test::read_bytes(path), bytes);
+    }
+
+    void the_same_letter_is_written_where_the_encoding_holds_it_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("tag_case");
+        QTest::addColumn<QByteArray>("declaration");  // as written to the file
+        QTest::newRow("upper-cased in a UTF-8 page")
+            << QByteArray(hooked_page("\n")).replace("\x83", "\xC6\x92").replace("\xE9", "\xC3\xA9") << "1"
+            << QByteArray("<!DOCTYPE\xC6\x91 x>");
+        QTest::newRow("left as it is in a Windows-1252 page") << hooked_page("\n") << "0" << QByteArray("<!doctype\x83 x>");
+    }
+    void the_same_letter_is_written_where_the_encoding_holds_it() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, tag_case);
+        QFETCH(QByteArray, declaration);
+        page("hook.htm", bytes);
+        const test::CliRun run = cleanup({"hook.htm", "--set", "tag_case=" + tag_case, "-o", "out.htm"});
+        QCOMPARE(run.exit_code, 0);
+        QVERIFY(test::read_bytes(dir_.filePath("out.htm")).contains(declaration));
     }
 
     void bad_usage_and_unusable_files_exit_with_2_data() {

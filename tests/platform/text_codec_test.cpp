@@ -25,6 +25,44 @@ private Q_SLOTS:
         QCOMPARE(code_1252(QChar(0x4E2D)), -1);
     }
 
+    void unencodable_characters_are_found_before_writing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<int>("first");  // -1: every character fits
+        QTest::addColumn<QString>("code");
+        const int cp1252 = int(TextEncoding::Windows1252);
+        const int utf8 = int(TextEncoding::Utf8);
+        QByteArray every_byte;
+        for (int b = 0; b < 256; ++b) every_byte.append(static_cast<char>(b));
+        QTest::newRow("ascii fits the code page") << "<P>plain</P>" << cp1252 << -1 << "";
+        QTest::newRow("the euro sign, the rest of 0x80-0x9F and the undefined bytes fit")
+            << decode_1252(every_byte) << cp1252 << -1 << "";
+        QTest::newRow("a CJK character does not") << QString::fromUtf16(u"ab\u4E2Dc") << cp1252 << 2 << "U+4E2D";
+        QTest::newRow("the upper case of the micro sign does not") << QString::fromUtf16(u"\u00B5\u039C") << cp1252 << 1 << "U+039C";
+        QTest::newRow("the first of several is named") << QString::fromUtf16(u"\u00E9\u0191\u4E2D") << cp1252 << 1 << "U+0191";
+        QTest::newRow("an emoji is one character at its high surrogate")
+            << QString::fromUtf16(u"x\U0001F600") << cp1252 << 1 << "U+1F600";
+        QTest::newRow("a lone surrogate fits no code page") << QString::fromUtf16(u"x\xD800") << cp1252 << 1 << "U+D800";
+        QTest::newRow("utf-8 holds every character") << QString::fromUtf16(u"\u20AC\u4E2D\U0001F600") << utf8 << -1 << "";
+        QTest::newRow("utf-8 with its mark as well")
+            << QString::fromUtf16(u"\u4E2D\U0001F600") << int(TextEncoding::Utf8Bom) << -1 << "";
+        QTest::newRow("utf-8 holds no lone high surrogate") << QString::fromUtf16(u"ab\xD83D") << utf8 << 2 << "U+D83D";
+        QTest::newRow("utf-8 holds no lone low surrogate") << QString::fromUtf16(u"a\xDE00\xD83D") << utf8 << 1 << "U+DE00";
+    }
+    void unencodable_characters_are_found_before_writing() {
+        QFETCH(QString, text);
+        QFETCH(int, encoding);
+        QFETCH(int, first);
+        QFETCH(QString, code);
+        const auto e = TextEncoding(encoding);
+        QCOMPARE(first_unencodable(text, e), qsizetype(first));
+        if (first >= 0) QCOMPARE(character_code(text, first), code);
+        // What it finds is what the encoder would lose.
+        QByteArray bytes = encode_document(text, e);
+        if (e == TextEncoding::Utf8Bom) bytes.remove(0, 3);
+        QCOMPARE((e == TextEncoding::Windows1252 ? decode_1252(bytes) : QString::fromUtf8(bytes)) == text, first < 0);
+    }
+
     void documents_decode_by_their_bytes_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
