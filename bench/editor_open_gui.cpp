@@ -72,6 +72,6 @@ int main(int argc, char* argv[]) {
 
     std::printf("open and colour a %.1f MB page: %.0f ms\n", mb, open_ms);
     std::printf("colour it again (Update Syntax Highlighting): %.0f ms, %.1f MB/s\n", colour_ms, mb / (colour_ms / 1000));
-    std::printf("put it aside for another document: %.0f ms; take it back: %.0f ms\n", aside_ms, back_ms);
-    return ws.window.active_doc == 1 ? 0 : 1;
+    std::printf("switch to another document: %.0f ms; and back: %.0f ms\n", aside_ms, back_ms);
+    return ws.documents.active_index() == 1 ? 0 : 1;
 }
