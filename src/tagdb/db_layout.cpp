@@ -2,6 +2,7 @@
 
 #include "platform/text_codec.h"
 
+#include <QHash>
 #include <QtEndian>
 #include <algorithm>
 
@@ -22,10 +23,19 @@ public:
         return static_cast<std::int16_t>(lo | (hi << 8));
     }
     bool flag() { return int16() != 0; }
+    // Texts repeat a great deal (every tag has the same global attributes): each distinct text is decoded
+    // once and shared by the records that hold it.
     QString text() {
         const auto length = static_cast<std::uint16_t>(int16());
         // A text cut off by the end of the file keeps what is there.
-        return decode_1252(bytes(length, false));
+        const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, length);
+        const QByteArrayView raw(bytes_.constData() + pos_, available);
+        pos_ += available;
+        if (raw.isEmpty()) return QString();
+        if (const auto it = decoded_.constFind(raw); it != decoded_.constEnd()) return *it;
+        const QString text = decode_1252(raw.toByteArray());
+        decoded_.insert(raw, text);
+        return text;
     }
     QByteArray bytes(qsizetype n, bool pad = true) {
         const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, n);
@@ -40,6 +50,7 @@ public:
 private:
     const QByteArray& bytes_;
     qsizetype pos_ = 0;
+    QHash<QByteArrayView, QString> decoded_;
 };
 
 class ByteWriter {
