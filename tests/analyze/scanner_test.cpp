@@ -29,6 +29,32 @@ private Q_SLOTS:
         QCOMPARE(problems(scan_page(page).results), expected);
     }
 
+    void numeric_reference_names_a_character_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("defined");
+        QTest::newRow("a Latin letter") << "&#601;" << true;
+        QTest::newRow("a quotation mark") << "&#8217;" << true;
+        QTest::newRow("a symbol no entity names") << "&#9999;" << true;
+        QTest::newRow("beyond the first plane") << "&#x1F600;" << true;
+        QTest::newRow("private use") << "&#xE000;" << true;
+        QTest::newRow("a control character") << "&#1;" << true;
+        QTest::newRow("zero") << "&#0;" << false;
+        QTest::newRow("a surrogate half") << "&#xD800;" << false;
+        QTest::newRow("the last surrogate half") << "&#57343;" << false;
+        QTest::newRow("beyond Unicode") << "&#x110000;" << false;
+        QTest::newRow("a noncharacter at a plane's end") << "&#xFFFF;" << false;
+        QTest::newRow("a noncharacter of the second plane") << "&#x1FFFE;" << false;
+        QTest::newRow("a noncharacter of the Arabic block") << "&#xFDD0;" << false;
+        QTest::newRow("unassigned") << "&#x378;" << false;
+        QTest::newRow("no digits") << "&#x;" << false;
+    }
+    void numeric_reference_names_a_character() {
+        QFETCH(QString, reference);
+        QFETCH(bool, defined);
+        const QStringList expected = defined ? QStringList() : QStringList{"1 16 " + reference.toUpper() + "|"};
+        QCOMPARE(problems(scan_page("x " + reference + " y").results), expected);
+    }
+
     void a_tag_takes_any_number_of_attributes() {
         QString page = QStringLiteral("<IMG");
         for (int i = 0; i < 300; ++i) page += QStringLiteral(" data-a%1=1").arg(i);
