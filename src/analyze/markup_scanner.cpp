@@ -38,6 +38,13 @@ QString without_self_closing_slash(const QString& tag) {
     return out + QLatin1Char('>');
 }
 
+// Whether the last character of text other than a blank is "=": a quote there opens a value.
+bool ends_with_equals(QStringView text) {
+    qsizetype i = text.size() - 1;
+    while (i >= 0 && is_markup_blank(text[i])) --i;
+    return i >= 0 && text[i] == u'=';
+}
+
 // The name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and declarations.
 QString tag_name(const QString& tag) {
     const qsizetype blank = tag.indexOf(QLatin1Char(' '));
@@ -126,11 +133,15 @@ void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
 
     const QStringView line = trim_blanks(raw);
     line_offset_ = offset + (line.data() - raw.data());
+    next_quote_ = {-1, -1};
     qsizetype i = 0;
     while (i < line.size()) {
-        // A run of characters other than "<", ">" and TAB changes no state: it goes to its buffer at once.
+        // A run of characters other than "<", ">", TAB and (in a tag) quotes changes no state: it goes to its
+        // buffer at once.
         qsizetype end = i;
-        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t') ++end;
+        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t' &&
+               !(in_tag_ && (line[end] == u'"' || line[end] == u'\'')))
+            ++end;
         if (end == i) {
             scan_character(line, i++);
             continue;
@@ -155,22 +166,44 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
         flush_text();
         in_style_ = false;
     }
-    if (c == u'<' && !in_script_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
+    if (c == u'<' && !in_script_ && !in_tag_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
         flush_text();
         in_tag_ = true;
+        value_quote_ = QChar();
     }
     if (!in_tag_) {
         note_text(QStringView(&c, 1), line_offset_ + i);
         return;
     }
     if (tag_buffer_.isEmpty()) tag_begin_ = line_offset_ + i;
+    if ((c == u'"' || c == u'\'') && reads_attributes()) {
+        if (value_quote_.isNull() && ends_with_equals(tag_buffer_)) value_quote_ = c;
+        else if (c == value_quote_) value_quote_ = QChar();
+    }
     tag_buffer_ += c;
     if (c != u'>') return;
+    // A ">" inside a quoted value belongs to it when the value closes on this line; otherwise the quote is
+    // left open by mistake and the tag ends here, so the rest of the page is still read as markup.
+    if (!value_quote_.isNull() && next_quote(line, i + 1, value_quote_) < line.size()) return;
     tag_end_ = line_offset_ + i + 1;
     // A comment ends at "-->", so the markup it hides is not read as tags.
     const bool comment_open = tag_buffer_.startsWith(QLatin1String("<!--")) &&
                               (tag_buffer_.size() < 7 || !tag_buffer_.endsWith(QLatin1String("-->")));
     if (!comment_open) end_tag();
+}
+
+// Quotes delimit values in tags with attributes; in comments and declarations they are free text.
+bool MarkupScanner::reads_attributes() const { return !tag_buffer_.startsWith(QLatin1String("<!")); }
+
+// The position of the first quote at or after from in line, or the line's size; remembered per kind while it
+// stays ahead, so the quotes of a line are searched for once.
+qsizetype MarkupScanner::next_quote(QStringView line, qsizetype from, QChar quote) {
+    qsizetype& cached = next_quote_[quote == u'"' ? 0 : 1];
+    if (cached < from) {
+        cached = line.indexOf(quote, from);
+        if (cached < 0) cached = line.size();
+    }
+    return cached;
 }
 
 // Appends text and keeps the page positions of its first and last non-blank character.

@@ -61,6 +61,8 @@ private:
     void start_file(const QString& path, const QString& document);
     void scan_line(QStringView raw, qsizetype offset);
     void scan_character(QStringView line, qsizetype i);
+    bool reads_attributes() const;
+    qsizetype next_quote(QStringView line, qsizetype from, QChar quote);
     void note_text(QStringView run, qsizetype at);
     void end_tag();
     void flush_text();
@@ -91,6 +93,8 @@ private:
     QString tag_buffer_;
     QString title_text_;
     bool in_tag_ = false;
+    QChar value_quote_;                       // the quote of the attribute value being read, or none
+    std::array<qsizetype, 2> next_quote_{};   // per line: where the next double and single quote stand
     bool in_script_ = false;
     bool in_style_ = false;
     bool in_title_ = false;

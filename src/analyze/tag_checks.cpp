@@ -61,26 +61,27 @@ void TagChecker::check_tag(const QString& text, int index) {
 }
 
 void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
-    bool in_single = false;
-    bool in_double = false;
+    QChar open_quote;  // the quote of the value being read, or none
     bool single_used = false;
     // A token runs from one delimiter (a blank or ">" outside quotes) to the next, the first one included.
     const QStringView text(tag.text);
     qsizetype token_start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\'') {
-            in_single = !in_single;
-            single_used = true;
-        } else if (c == u'"') {
-            in_double = !in_double;
+        if (!open_quote.isNull()) {
+            // Inside a value the other kind of quote is an ordinary character: title="it's".
+            if (c == open_quote) open_quote = QChar();
+            continue;
         }
-        if (!in_single && !in_double && (c == u' ' || c == u'>')) {
+        if (c == u'\'' || c == u'"') {
+            open_quote = c;
+            single_used = single_used || c == u'\'';
+        } else if (c == u' ' || c == u'>') {
             check_attribute(tag, text.sliced(token_start, i - token_start));
             token_start = i;
         }
     }
-    if (in_single || in_double) reporter_.report_problem(1);
+    if (!open_quote.isNull()) reporter_.report_problem(1);
     if (single_used) reporter_.report_problem(101);
 }
 

@@ -55,6 +55,30 @@ private Q_SLOTS:
         QCOMPARE(problems(scan_page("x " + reference + " y").results), expected);
     }
 
+    void quotes_delimit_values_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("an apostrophe inside a double-quoted value is text")
+            << "<A HREF=\"a.htm\" TITLE=\"it's\">x</A>" << QStringList();
+        QTest::newRow("a double quote inside a single-quoted value is text")
+            << "<A TITLE='say \"hi\"'>x</A>" << QStringList{"1 101 |"};
+        QTest::newRow("a > inside a quoted value does not end the tag")
+            << "<A HREF=\"#<x>\" NAME='a>b'>y</A>" << QStringList{"1 101 |"};
+        QTest::newRow("a > in a value that closes on its line, the value begun on the line before")
+            << "<A HREF=\"a.htm\"\nTITLE=\"a > b\">c</A>" << QStringList();
+        QTest::newRow("an unclosed quote ends the tag at its > and the page reads on")
+            << "<A HREF=\"x.htm>t</A>\n<B>" << QStringList{"1 1 |", "2 3 <B>|"};
+        QTest::newRow("a quote inside an unquoted value still unbalances")
+            << "<A TITLE=it's>x</A>" << QStringList{"1 1 |", "1 101 |"};
+        QTest::newRow("quotes in a comment are free text")
+            << "<!-- don't \"quote\" me > yet -->\n<B>" << QStringList{"2 3 <B>|"};
+    }
+    void quotes_delimit_values() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
     void a_tag_takes_any_number_of_attributes() {
         QString page = QStringLiteral("<IMG");
         for (int i = 0; i < 300; ++i) page += QStringLiteral(" data-a%1=1").arg(i);
@@ -187,6 +211,13 @@ private Q_SLOTS:
             << test::InputOfSize([](int n) { return QStringLiteral("<TABLE><TR>") + QStringLiteral("<TD>x</TD>").repeated(n); });
         QTest::newRow("deep nesting")
             << test::InputOfSize([](int n) { return QStringLiteral("<B>").repeated(n) + QStringLiteral("</B>").repeated(n); });
+        QTest::newRow("a quoted value full of >") << test::InputOfSize([](int n) {
+            return QStringLiteral("<A TITLE=\"") + QString(n, QLatin1Char('>')) + QStringLiteral("\">");
+        });
+        QTest::newRow("quotes that never close")
+            << test::InputOfSize([](int n) { return QStringLiteral("<A X='>\" ").repeated(n); });
+        QTest::newRow("a comment full of quotes")
+            << test::InputOfSize([](int n) { return QStringLiteral("<!-- ") + QStringLiteral("\"'>").repeated(n); });
         QTest::newRow("binary bytes") << test::InputOfSize([](int n) {
             QString binary;
             quint32 seed = 7;
