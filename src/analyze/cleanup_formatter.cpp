@@ -4,6 +4,7 @@
 #include "analyze/line_emitter.h"
 #include "analyze/stylesheet_formatter.h"
 #include "analyze/vbscript_formatter.h"
+#include "core/markup_text.h"
 #include "core/progress_model.h"
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
@@ -296,6 +297,7 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool 
 
 void CleanupFormatter::enter_segment_of(QStringView tag) {
     segment_ = Segment::text;
+    if (closes_itself(tag)) return;  // "<script src=a.js/>" holds no script, as the scanner reads it
     if (tag.startsWith(u"<STYLE", Qt::CaseInsensitive)) {
         segment_ = Segment::style;
     } else if (tag.startsWith(u"<SCRIPT", Qt::CaseInsensitive)) {

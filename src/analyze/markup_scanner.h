@@ -67,7 +67,7 @@ private:
     void end_tag();
     void flush_text();
     void flush_script_line(const QString& line);
-    void process_tag();
+    void process_tag(const QString& tag, const QString& bare, bool self_closed);
     void collect_link(QStringView raw);
     void finish_file(qint64 bytes);
     void finish_help_check();

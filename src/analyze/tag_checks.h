@@ -17,8 +17,9 @@ class TagChecker {
 public:
     TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& reporter);
 
-    // The tag text from "<" to ">" and its record number (-1 when the database has no such tag).
-    void check_tag(const QString& tag, int index);
+    // The tag text from "<" to ">" and its record number (-1 when the database has no such tag); a start
+    // tag written "<x/>" is complete and waits for no end tag.
+    void check_tag(const QString& tag, int index, bool self_closed = false);
 
 private:
     struct TagUnderTest {

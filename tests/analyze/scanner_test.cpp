@@ -79,6 +79,27 @@ private Q_SLOTS:
         QCOMPARE(problems(scan_page(page).results), expected);
     }
 
+    void xhtml_reads_as_html_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("a start tag closing itself waits for no end tag")
+            << "<DIV/><A NAME=\"x\"/><B />\n<I>" << QStringList{"2 3 <I>|"};
+        QTest::newRow("a script closing itself hides no markup") << "<SCRIPT SRC=\"a.js\"/><B>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("a processing instruction is skipped")
+            << "<?xml version=\"1.0\"?><?page a > b ?><B>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("a CDATA section holds > and tags")
+            << "<![CDATA[ <B> a > b ]]><I>" << QStringList{"1 3 <I>|"};
+        QTest::newRow("namespace and xml: attributes on any element")
+            << "<DIV xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:svg=\"x\" xml:lang=\"en\" xml:space=\"preserve\">y</DIV>"
+            << QStringList();
+        QTest::newRow("other xml: attributes are not") << "<DIV xml:base=\"x\">y</DIV>" << QStringList{"1 19 XML:BASE|DIV"};
+    }
+    void xhtml_reads_as_html() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
     void a_tag_takes_any_number_of_attributes() {
         QString page = QStringLiteral("<IMG");
         for (int i = 0; i < 300; ++i) page += QStringLiteral(" data-a%1=1").arg(i);
