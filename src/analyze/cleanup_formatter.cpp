@@ -291,7 +291,8 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool 
     }
     if (name.closing ? record.break_after_close : record.break_after_open) {
         flush_line();
-        if (!name.closing && record.indent) out_.open_level();
+        // "<div/>" holds nothing to indent.
+        if (!name.closing && record.indent && !closes_itself(tag)) out_.open_level();
     }
 }
 
