@@ -114,6 +114,7 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     tag_buffer_.clear();
     title_text_.clear();
     tag_list_.clear();
+    foreign_.clear();
     tokens_ = TokenStream{};
     script_counts_ = {};
     metas_.clear_slots();
@@ -271,7 +272,13 @@ void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool se
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
     const bool instruction = tag.startsWith(QLatin1String("<?"));
     const QString name = instruction ? QString() : tag_name(bare);
-    if (mode_ == AnalyzeMode::help_check) {
+    const bool closing = bare.startsWith(QLatin1String("</"));
+    bool html = true;
+    if (!instruction && name != QLatin1String("!")) {
+        const bool html_open = closing && foreign_.inside() && tag_list_.is_open(QLatin1Char('<') + name + QLatin1Char('>'));
+        html = foreign_.is_html(name, closing, self_closed, bare, html_open);
+    }
+    if (mode_ == AnalyzeMode::help_check && html) {
         if (starts_with_ci(tag_buffer_, QLatin1StringView("<TITLE"))) in_title_ = !self_closed;
         else if (starts_with_ci(tag_buffer_, QLatin1StringView("</TITLE"))) in_title_ = false;
         else if (starts_with_ci(tag_buffer_, QLatin1StringView("<META "))) {
@@ -281,7 +288,9 @@ void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool se
     }
     if (!script_file) {
         write_token(tag, {tag_begin_, tag_end_});
-        if (!instruction && !name.contains(QLatin1Char('-')))  // a custom element ("my-widget") is nobody's entry
+        if (!html)
+            tag_checker_.check_foreign_tag(bare);
+        else if (!instruction && !name.contains(QLatin1Char('-')))  // a custom element ("my-widget") is nobody's entry
             tag_checker_.check_tag(bare, name.isEmpty() ? not_found : db_.lookup_tag(name), self_closed);
     }
     tag_buffer_.clear();

@@ -3,6 +3,7 @@
 // checks on each, and files problems, statistics, links, script functions and (help check) the page's
 // title, keywords and description into the result list. In cleanup mode it also hands every chunk, tag
 // and script or stylesheet line to the formatter as a token stream.
+#include "analyze/foreign_content.h"
 #include "analyze/result_list.h"
 #include "analyze/tag_checks.h"
 #include "analyze/tag_list.h"
@@ -83,6 +84,7 @@ private:
 
     ProblemReporter reporter_;
     TagList tag_list_;
+    ForeignContent foreign_;
     TagChecker tag_checker_;
     TextChecker text_checker_;
     TokenStream tokens_;

@@ -38,6 +38,12 @@ QString tag_name_form(const QString& text) {
 TagChecker::TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& reporter)
     : db_(db), tags_(tags), reporter_(reporter) {}
 
+void TagChecker::check_foreign_tag(const QString& text) {
+    TagUnderTest tag;
+    tag.text = close_spaces_around_equals(text);
+    check_quotes_and_attributes(tag);
+}
+
 void TagChecker::check_tag(const QString& text, int index, bool self_closed) {
     TagUnderTest tag;
     tag.text = close_spaces_around_equals(text);
