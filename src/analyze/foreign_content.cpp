@@ -43,7 +43,7 @@ bool ForeignContent::is_html(const QString& name, bool closing, bool self_closed
         if (open_count_.value(name) > 0) return pop_to(name);
         if (reads_html()) return true;
         if (!html_open && !ends_foreign_content(name)) return false;
-        leave();
+        clear();
         return true;
     }
     if (reads_html()) {
@@ -51,7 +51,7 @@ bool ForeignContent::is_html(const QString& name, bool closing, bool self_closed
         return true;
     }
     if (ends_foreign_content(name)) {
-        leave();
+        clear();
         return true;
     }
     if (!self_closed) push(name, false, holds_html(name, tag));
@@ -72,7 +72,5 @@ bool ForeignContent::pop_to(const QString& name) {
     }
     return true;
 }
-
-void ForeignContent::leave() { clear(); }
 
 }  // namespace tamsel

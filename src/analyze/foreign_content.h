@@ -32,7 +32,6 @@ private:
     bool reads_html() const { return open_.isEmpty() || open_.back().holds_html; }
     void push(const QString& name, bool root, bool holds_html);
     bool pop_to(const QString& name);
-    void leave();
 
     QList<OpenElement> open_;
     QHash<QString, int> open_count_;  // per name how many of open_ carry it
