@@ -4,6 +4,7 @@
 #include "analyze/line_emitter.h"
 #include "analyze/stylesheet_formatter.h"
 #include "analyze/vbscript_formatter.h"
+#include "core/markup_text.h"
 #include "core/progress_model.h"
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
@@ -290,12 +291,14 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool 
     }
     if (name.closing ? record.break_after_close : record.break_after_open) {
         flush_line();
-        if (!name.closing && record.indent) out_.open_level();
+        // "<div/>" holds nothing to indent.
+        if (!name.closing && record.indent && !closes_itself(tag)) out_.open_level();
     }
 }
 
 void CleanupFormatter::enter_segment_of(QStringView tag) {
     segment_ = Segment::text;
+    if (closes_itself(tag)) return;  // "<script src=a.js/>" holds no script, as the scanner reads it
     if (tag.startsWith(u"<STYLE", Qt::CaseInsensitive)) {
         segment_ = Segment::style;
     } else if (tag.startsWith(u"<SCRIPT", Qt::CaseInsensitive)) {

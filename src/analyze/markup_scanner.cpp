@@ -27,15 +27,29 @@ PageKind page_kind(const QString& path) {
     }
 }
 
-// A start tag written "<br/>", "<br />" or "<img src=a.gif />" reads without its "/"; in "<a href=x/>" the
-// "/" belongs to the unquoted value and stays.
+// A start tag that closes itself reads without its "/".
 QString without_self_closing_slash(const QString& tag) {
-    if (tag.startsWith(QLatin1String("</")) || !tag.endsWith(QLatin1String("/>")) || tag.size() < 4) return tag;
-    const QChar before = tag[tag.size() - 3];
-    if (tag.contains(QLatin1Char(' ')) && before != u' ' && before != u'"' && before != u'\'') return tag;
+    if (!closes_itself(tag)) return tag;
     QString out = tag.chopped(2);
     while (out.endsWith(QLatin1Char(' '))) out.chop(1);
     return out + QLatin1Char('>');
+}
+
+// Whether a comment, processing instruction or CDATA section has yet to reach its closing mark: the markup
+// and the ">" it holds are not read as tags.
+bool unfinished_section(const QString& tag) {
+    const auto open = [&tag](QLatin1StringView start, QLatin1StringView end) {
+        return tag.startsWith(start) && (tag.size() < start.size() + end.size() || !tag.endsWith(end));
+    };
+    return open(QLatin1StringView("<!--"), QLatin1StringView("-->")) || open(QLatin1StringView("<?"), QLatin1StringView("?>")) ||
+           open(QLatin1StringView("<![CDATA["), QLatin1StringView("]]>"));
+}
+
+// Whether the last character of text other than a blank is "=": a quote there opens a value.
+bool ends_with_equals(QStringView text) {
+    qsizetype i = text.size() - 1;
+    while (i >= 0 && is_markup_blank(text[i])) --i;
+    return i >= 0 && text[i] == u'=';
 }
 
 // The name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and declarations.
@@ -100,6 +114,7 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     tag_buffer_.clear();
     title_text_.clear();
     tag_list_.clear();
+    foreign_.clear();
     tokens_ = TokenStream{};
     script_counts_ = {};
     metas_.clear_slots();
@@ -126,11 +141,15 @@ void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
 
     const QStringView line = trim_blanks(raw);
     line_offset_ = offset + (line.data() - raw.data());
+    next_quote_ = {-1, -1};
     qsizetype i = 0;
     while (i < line.size()) {
-        // A run of characters other than "<", ">" and TAB changes no state: it goes to its buffer at once.
+        // A run of characters other than "<", ">", TAB and (in a tag) quotes changes no state: it goes to its
+        // buffer at once.
         qsizetype end = i;
-        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t') ++end;
+        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t' &&
+               !(in_tag_ && (line[end] == u'"' || line[end] == u'\'')))
+            ++end;
         if (end == i) {
             scan_character(line, i++);
             continue;
@@ -155,22 +174,44 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
         flush_text();
         in_style_ = false;
     }
-    if (c == u'<' && !in_script_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
+    if (c == u'<' && !in_script_ && !in_tag_ && (i + 1 >= line.size() || !is_markup_blank(line[i + 1]))) {
         flush_text();
         in_tag_ = true;
+        value_quote_ = QChar();
     }
     if (!in_tag_) {
         note_text(QStringView(&c, 1), line_offset_ + i);
         return;
     }
     if (tag_buffer_.isEmpty()) tag_begin_ = line_offset_ + i;
+    if ((c == u'"' || c == u'\'') && reads_attributes()) {
+        if (value_quote_.isNull() && ends_with_equals(tag_buffer_)) value_quote_ = c;
+        else if (c == value_quote_) value_quote_ = QChar();
+    }
     tag_buffer_ += c;
     if (c != u'>') return;
+    // A ">" inside a quoted value belongs to it when the value closes on this line; otherwise the quote is
+    // left open by mistake and the tag ends here, so the rest of the page is still read as markup.
+    if (!value_quote_.isNull() && next_quote(line, i + 1, value_quote_) < line.size()) return;
     tag_end_ = line_offset_ + i + 1;
-    // A comment ends at "-->", so the markup it hides is not read as tags.
-    const bool comment_open = tag_buffer_.startsWith(QLatin1String("<!--")) &&
-                              (tag_buffer_.size() < 7 || !tag_buffer_.endsWith(QLatin1String("-->")));
-    if (!comment_open) end_tag();
+    if (!unfinished_section(tag_buffer_)) end_tag();
+}
+
+// Quotes delimit values in tags with attributes; in comments, declarations and processing instructions they
+// are free text.
+bool MarkupScanner::reads_attributes() const {
+    return !tag_buffer_.startsWith(QLatin1String("<!")) && !tag_buffer_.startsWith(QLatin1String("<?"));
+}
+
+// The position of the first quote at or after from in line, or the line's size; remembered per kind while it
+// stays ahead, so the quotes of a line are searched for once.
+qsizetype MarkupScanner::next_quote(QStringView line, qsizetype from, QChar quote) {
+    qsizetype& cached = next_quote_[quote == u'"' ? 0 : 1];
+    if (cached < from) {
+        cached = line.indexOf(quote, from);
+        if (cached < 0) cached = line.size();
+    }
+    return cached;
 }
 
 // Appends text and keeps the page positions of its first and last non-blank character.
@@ -184,20 +225,25 @@ void MarkupScanner::note_text(QStringView run, qsizetype at) {
 }
 
 void MarkupScanner::end_tag() {
-    if (starts_with_ci(tag_buffer_, QLatin1StringView("<SCRIPT"))) {
+    QString tag = tag_buffer_;
+    while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
+    const QString bare = without_self_closing_slash(tag);
+    // "<script src=a.js/>" is complete: no script follows it.
+    const bool self_closed = bare.size() != tag.size();
+    if (!self_closed && starts_with_ci(tag_buffer_, QLatin1StringView("<SCRIPT"))) {
         in_script_ = true;
         javascript_ = !contains_ci(tag_buffer_, QLatin1StringView("VB"));
     } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</SCRIPT"))) {
         flush_text();
         in_script_ = false;
     }
-    if (starts_with_ci(tag_buffer_, QLatin1StringView("<STYLE"))) {
+    if (!self_closed && starts_with_ci(tag_buffer_, QLatin1StringView("<STYLE"))) {
         in_style_ = true;
     } else if (starts_with_ci(tag_buffer_, QLatin1StringView("</STYLE"))) {
         flush_text();
         in_style_ = false;
     }
-    process_tag();
+    process_tag(tag, bare, self_closed);
 }
 
 void MarkupScanner::flush_text() {
@@ -221,9 +267,19 @@ void MarkupScanner::flush_script_line(const QString& line) {
         results_.add_result(reporter_.file, javascript_ ? record_js_function : record_vb_procedure, 0, header, {});
 }
 
-void MarkupScanner::process_tag() {
-    if (mode_ == AnalyzeMode::help_check) {
-        if (starts_with_ci(tag_buffer_, QLatin1StringView("<TITLE"))) in_title_ = true;
+// tag is the tag as the token stream has it, bare the same without the "/" of a tag that closes itself.
+void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
+    // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
+    const bool instruction = tag.startsWith(QLatin1String("<?"));
+    const QString name = instruction ? QString() : tag_name(bare);
+    const bool closing = bare.startsWith(QLatin1String("</"));
+    bool html = true;
+    if (!instruction && name != QLatin1String("!")) {
+        const bool html_open = closing && foreign_.inside() && tag_list_.is_open(QLatin1Char('<') + name + QLatin1Char('>'));
+        html = foreign_.is_html(name, closing, self_closed, bare, html_open);
+    }
+    if (mode_ == AnalyzeMode::help_check && html) {
+        if (starts_with_ci(tag_buffer_, QLatin1StringView("<TITLE"))) in_title_ = !self_closed;
         else if (starts_with_ci(tag_buffer_, QLatin1StringView("</TITLE"))) in_title_ = false;
         else if (starts_with_ci(tag_buffer_, QLatin1StringView("<META "))) {
             QString meta = tag_buffer_;
@@ -231,14 +287,11 @@ void MarkupScanner::process_tag() {
         }
     }
     if (!script_file) {
-        QString tag = tag_buffer_;
-        while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
         write_token(tag, {tag_begin_, tag_end_});
-        tag = without_self_closing_slash(tag);
-        const QString name = tag_name(tag);
-        // A custom element ("my-widget") is nobody's database entry by nature.
-        if (!name.contains(QLatin1Char('-')))
-            tag_checker_.check_tag(tag, name.isEmpty() ? not_found : db_.lookup_tag(name));
+        if (!html)
+            tag_checker_.check_foreign_tag(bare);
+        else if (!instruction && !name.contains(QLatin1Char('-')))  // a custom element ("my-widget") is nobody's entry
+            tag_checker_.check_tag(bare, name.isEmpty() ? not_found : db_.lookup_tag(name), self_closed);
     }
     tag_buffer_.clear();
     in_tag_ = false;

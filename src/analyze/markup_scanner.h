@@ -3,6 +3,7 @@
 // checks on each, and files problems, statistics, links, script functions and (help check) the page's
 // title, keywords and description into the result list. In cleanup mode it also hands every chunk, tag
 // and script or stylesheet line to the formatter as a token stream.
+#include "analyze/foreign_content.h"
 #include "analyze/result_list.h"
 #include "analyze/tag_checks.h"
 #include "analyze/tag_list.h"
@@ -61,11 +62,13 @@ private:
     void start_file(const QString& path, const QString& document);
     void scan_line(QStringView raw, qsizetype offset);
     void scan_character(QStringView line, qsizetype i);
+    bool reads_attributes() const;
+    qsizetype next_quote(QStringView line, qsizetype from, QChar quote);
     void note_text(QStringView run, qsizetype at);
     void end_tag();
     void flush_text();
     void flush_script_line(const QString& line);
-    void process_tag();
+    void process_tag(const QString& tag, const QString& bare, bool self_closed);
     void collect_link(QStringView raw);
     void finish_file(qint64 bytes);
     void finish_help_check();
@@ -81,6 +84,7 @@ private:
 
     ProblemReporter reporter_;
     TagList tag_list_;
+    ForeignContent foreign_;
     TagChecker tag_checker_;
     TextChecker text_checker_;
     TokenStream tokens_;
@@ -91,6 +95,8 @@ private:
     QString tag_buffer_;
     QString title_text_;
     bool in_tag_ = false;
+    QChar value_quote_;                       // the quote of the attribute value being read, or none
+    std::array<qsizetype, 2> next_quote_{};   // per line: where the next double and single quote stand
     bool in_script_ = false;
     bool in_style_ = false;
     bool in_title_ = false;

@@ -19,6 +19,14 @@ bool quoted(QStringView value) {
     return value.size() >= 1 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
 }
 
+// Custom data attributes are an open family that every tag takes; so are the namespace declarations and the
+// language and white-space settings of XHTML.
+bool every_tag_takes(const QString& upper_name) {
+    return upper_name.startsWith(QLatin1String("DATA-")) || upper_name == QLatin1String("XMLNS") ||
+           upper_name.startsWith(QLatin1String("XMLNS:")) || upper_name == QLatin1String("XML:LANG") ||
+           upper_name == QLatin1String("XML:SPACE");
+}
+
 // "<A HREF=x>" reads "<A>".
 QString tag_name_form(const QString& text) {
     const qsizetype blank = text.indexOf(QLatin1Char(' '));
@@ -30,7 +38,13 @@ QString tag_name_form(const QString& text) {
 TagChecker::TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& reporter)
     : db_(db), tags_(tags), reporter_(reporter) {}
 
-void TagChecker::check_tag(const QString& text, int index) {
+void TagChecker::check_foreign_tag(const QString& text) {
+    TagUnderTest tag;
+    tag.text = close_spaces_around_equals(text);
+    check_quotes_and_attributes(tag);
+}
+
+void TagChecker::check_tag(const QString& text, int index, bool self_closed) {
     TagUnderTest tag;
     tag.text = close_spaces_around_equals(text);
     if (index >= 1) tag.key = db_.tags()[index].key;
@@ -50,7 +64,7 @@ void TagChecker::check_tag(const QString& text, int index) {
     switch (record.closing_tag) {
     case closing_required:
         if (closing) tags_.add_close(name, reporter_.line);
-        else tags_.add_open(name, reporter_.line);
+        else if (!self_closed) tags_.add_open(name, reporter_.line);
         break;
     case closing_none:
         if (closing) reporter_.report_problem(7, name);
@@ -61,26 +75,27 @@ void TagChecker::check_tag(const QString& text, int index) {
 }
 
 void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
-    bool in_single = false;
-    bool in_double = false;
+    QChar open_quote;  // the quote of the value being read, or none
     bool single_used = false;
     // A token runs from one delimiter (a blank or ">" outside quotes) to the next, the first one included.
     const QStringView text(tag.text);
     qsizetype token_start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\'') {
-            in_single = !in_single;
-            single_used = true;
-        } else if (c == u'"') {
-            in_double = !in_double;
+        if (!open_quote.isNull()) {
+            // Inside a value the other kind of quote is an ordinary character: title="it's".
+            if (c == open_quote) open_quote = QChar();
+            continue;
         }
-        if (!in_single && !in_double && (c == u' ' || c == u'>')) {
+        if (c == u'\'' || c == u'"') {
+            open_quote = c;
+            single_used = single_used || c == u'\'';
+        } else if (c == u' ' || c == u'>') {
             check_attribute(tag, text.sliced(token_start, i - token_start));
             token_start = i;
         }
     }
-    if (in_single || in_double) reporter_.report_problem(1);
+    if (!open_quote.isNull()) reporter_.report_problem(1);
     if (single_used) reporter_.report_problem(101);
 }
 
@@ -95,9 +110,7 @@ void TagChecker::check_attribute(TagUnderTest& tag, QStringView token) {
     const QString upper_name = name.toString().toUpper();
     tag.attribute_names.insert(upper_name);
     if (name.isEmpty() || tag.key.isEmpty()) return;
-    // Custom data attributes are an open family that every tag takes.
-    const bool data_attribute = starts_with_ci(name, QLatin1StringView("DATA-"));
-    if (!data_attribute && !attributes_of(tag.key).names.contains(upper_name)) {
+    if (!every_tag_takes(upper_name) && !attributes_of(tag.key).names.contains(upper_name)) {
         reporter_.report_problem(19, name.toString(), tag.key);
         return;
     }

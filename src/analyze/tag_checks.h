@@ -17,8 +17,11 @@ class TagChecker {
 public:
     TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& reporter);
 
-    // The tag text from "<" to ">" and its record number (-1 when the database has no such tag).
-    void check_tag(const QString& tag, int index);
+    // The tag text from "<" to ">" and its record number (-1 when the database has no such tag); a start
+    // tag written "<x/>" is complete and waits for no end tag.
+    void check_tag(const QString& tag, int index, bool self_closed = false);
+    // A tag of inline SVG or MathML: only its quotes are HTML's business.
+    void check_foreign_tag(const QString& tag);
 
 private:
     struct TagUnderTest {

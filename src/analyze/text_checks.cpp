@@ -32,6 +32,16 @@ long long reference_value(QStringView body) {
     return digits == 0 ? -1 : value;
 }
 
+// Whether a numeric reference's value is a character: not 0, no surrogate half, within Unicode, no
+// noncharacter, and assigned in the Unicode version Qt carries.
+bool names_a_character(long long value) {
+    if (value <= 0 || value > 0x10FFFF) return false;
+    const auto code = static_cast<char32_t>(value);
+    if (QChar::isSurrogate(code)) return false;
+    if ((code >= 0xFDD0 && code <= 0xFDEF) || (code & 0xFFFE) == 0xFFFE) return false;
+    return QChar::category(code) != QChar::Other_NotAssigned;
+}
+
 // The position of needle at or after from, remembered in cache while it stays ahead of from; none is the
 // text's size. Every search starts past the last one found, so a chunk is read once per needle.
 qsizetype next_at_or_after(QStringView text, QChar needle, qsizetype from, qsizetype& cache) {
@@ -44,14 +54,10 @@ qsizetype next_at_or_after(QStringView text, QChar needle, qsizetype from, qsize
 
 }  // namespace
 
-TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter)
-    : entities_(entities), reporter_(reporter) {
+TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter) : reporter_(reporter) {
     for (const Entity& e : entities.entries())
         if (!e.name.isEmpty()) lower_names_.insert(e.name.toLower());
-    for (const HtmlReference& r : html_references) {
-        lower_names_.insert(r.name.toString().toLower());
-        html_codes_.insert(r.code);
-    }
+    for (const HtmlReference& r : html_references) lower_names_.insert(r.name.toString().toLower());
 }
 
 void TextChecker::check_text(QStringView chunk) {
@@ -95,10 +101,7 @@ void TextChecker::check_entity(QStringView piece) {
 
 void TextChecker::check_numeric(const QString& reference) {
     const long long value = reference_value(QStringView(reference).sliced(2).chopped(1));
-    if (value >= 0 && value < 256) return;
-    if (value >= 0 && value <= 0xFFFF && entities_.find_code(static_cast<int>(value)) >= 0) return;
-    if (html_codes_.contains(static_cast<int>(value))) return;
-    reporter_.report_problem(16, reference);
+    if (!names_a_character(value)) reporter_.report_problem(16, reference);
 }
 
 }  // namespace tamsel

@@ -16,16 +16,15 @@ public:
 
     // One trimmed, non-empty text chunk: codes 10, 11, 12, then each character reference.
     void check_text(QStringView chunk);
-    // One reference piece from its "&": codes 13, 14, 15, 16.
+    // One reference piece from its "&": codes 13, 14, 15, 16; a numeric reference passes when it names a
+    // character Unicode has assigned.
     void check_entity(QStringView piece);
 
 private:
     void check_numeric(const QString& reference);
 
-    const EntityTable& entities_;
     ProblemReporter& reporter_;
     QSet<QString> lower_names_;  // entity names are matched without regard to letter case
-    QSet<int> html_codes_;       // the characters HTML names, also accepted as numeric references
 };
 
 }  // namespace tamsel

@@ -35,6 +35,12 @@ QString close_spaces_around_equals(const QString& text) {
     return out.sliced(at);
 }
 
+bool closes_itself(QStringView tag) {
+    if (tag.startsWith(u"</") || !tag.endsWith(u"/>") || tag.size() < 4) return false;
+    const QChar before = tag[tag.size() - 3];
+    return !tag.contains(u' ') || before == u' ' || before == u'"' || before == u'\'';
+}
+
 QStringView trim_blanks(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();

@@ -16,6 +16,10 @@ constexpr bool is_markup_blank(QChar c) {
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f';
 }
 
+// Whether a start tag closes itself: "<br/>", "<br />", "<img src=a.gif />", "<a id=\"x\"/>". In
+// "<a href=x/>" the "/" belongs to the unquoted value.
+bool closes_itself(QStringView tag);
+
 // The text without the ASCII white space at both ends.
 QStringView trim_blanks(QStringView text);
 inline QString trimmed_blanks(QStringView text) { return trim_blanks(text).toString(); }

@@ -53,6 +53,9 @@ private Q_SLOTS:
         QTest::newRow("a comment is never cut")
             << "<P>x <!-- one two three four five six seven eight nine --> y" << "margin"
             << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->y"};
+        QTest::newRow("a tag closing itself holds no script and opens no level")
+            << "<SCRIPT SRC=\"a.js\"/><B>x</B> <DIV/><DIV>a</DIV>" << ""
+            << QStringList{"<SCRIPT SRC=\"a.js\"/><B>x", "</B>", "<DIV/>", "<DIV>", "   a", "</DIV>"};
         QTest::newRow("a blank after > inside quotes stays")
             << "<IMG ALT=\"a> b\">" << "" << QStringList{"<IMG ALT=\"a> b\">"};
         QTest::newRow("cut at the first blank beyond the margin")

@@ -29,6 +29,124 @@ private Q_SLOTS:
         QCOMPARE(problems(scan_page(page).results), expected);
     }
 
+    void numeric_reference_names_a_character_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("defined");
+        QTest::newRow("a Latin letter") << "&#601;" << true;
+        QTest::newRow("a quotation mark") << "&#8217;" << true;
+        QTest::newRow("a symbol no entity names") << "&#9999;" << true;
+        QTest::newRow("beyond the first plane") << "&#x1F600;" << true;
+        QTest::newRow("private use") << "&#xE000;" << true;
+        QTest::newRow("a control character") << "&#1;" << true;
+        QTest::newRow("zero") << "&#0;" << false;
+        QTest::newRow("a surrogate half") << "&#xD800;" << false;
+        QTest::newRow("the last surrogate half") << "&#57343;" << false;
+        QTest::newRow("beyond Unicode") << "&#x110000;" << false;
+        QTest::newRow("a noncharacter at a plane's end") << "&#xFFFF;" << false;
+        QTest::newRow("a noncharacter of the second plane") << "&#x1FFFE;" << false;
+        QTest::newRow("a noncharacter of the Arabic block") << "&#xFDD0;" << false;
+        QTest::newRow("unassigned") << "&#x378;" << false;
+        QTest::newRow("no digits") << "&#x;" << false;
+    }
+    void numeric_reference_names_a_character() {
+        QFETCH(QString, reference);
+        QFETCH(bool, defined);
+        const QStringList expected = defined ? QStringList() : QStringList{"1 16 " + reference.toUpper() + "|"};
+        QCOMPARE(problems(scan_page("x " + reference + " y").results), expected);
+    }
+
+    void quotes_delimit_values_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("an apostrophe inside a double-quoted value is text")
+            << "<A HREF=\"a.htm\" TITLE=\"it's\">x</A>" << QStringList();
+        QTest::newRow("a double quote inside a single-quoted value is text")
+            << "<A TITLE='say \"hi\"'>x</A>" << QStringList{"1 101 |"};
+        QTest::newRow("a > inside a quoted value does not end the tag")
+            << "<A HREF=\"#<x>\" NAME='a>b'>y</A>" << QStringList{"1 101 |"};
+        QTest::newRow("a > in a value that closes on its line, the value begun on the line before")
+            << "<A HREF=\"a.htm\"\nTITLE=\"a > b\">c</A>" << QStringList();
+        QTest::newRow("an unclosed quote ends the tag at its > and the page reads on")
+            << "<A HREF=\"x.htm>t</A>\n<B>" << QStringList{"1 1 |", "2 3 <B>|"};
+        QTest::newRow("a quote inside an unquoted value still unbalances")
+            << "<A TITLE=it's>x</A>" << QStringList{"1 1 |", "1 101 |"};
+        QTest::newRow("quotes in a comment are free text")
+            << "<!-- don't \"quote\" me > yet -->\n<B>" << QStringList{"2 3 <B>|"};
+    }
+    void quotes_delimit_values() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
+    void xhtml_reads_as_html_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("a start tag closing itself waits for no end tag")
+            << "<DIV/><A NAME=\"x\"/><B />\n<I>" << QStringList{"2 3 <I>|"};
+        QTest::newRow("a script closing itself hides no markup") << "<SCRIPT SRC=\"a.js\"/><B>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("a processing instruction is skipped")
+            << "<?xml version=\"1.0\"?><?page a > b ?><B>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("a CDATA section holds > and tags")
+            << "<![CDATA[ <B> a > b ]]><I>" << QStringList{"1 3 <I>|"};
+        QTest::newRow("namespace and xml: attributes on any element")
+            << "<DIV xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:svg=\"x\" xml:lang=\"en\" xml:space=\"preserve\">y</DIV>"
+            << QStringList();
+        QTest::newRow("other xml: attributes are not") << "<DIV xml:base=\"x\">y</DIV>" << QStringList{"1 19 XML:BASE|DIV"};
+    }
+    void xhtml_reads_as_html() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
+    void svg_and_mathml_are_not_html_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("drawing elements and attributes")
+            << "<svg viewBox=\"0 0 1 1\"><g stroke-linecap=\"round\"><path d=\"M0 0\"/><circle r=\"1\"></circle></g></svg>"
+            << QStringList();
+        QTest::newRow("a drawing inside a drawing") << "<svg><svg><rect/></svg><rect/></svg>\n<B>" << QStringList{"2 3 <B>|"};
+        QTest::newRow("end tags in any letter case")
+            << "<SVG><linearGradient><stop/></LINEARGRADIENT></svg>" << QStringList();
+        QTest::newRow("a drawing's title is not the page's") << "<svg><title>Icon</title></svg>" << QStringList();
+        QTest::newRow("a drawing's link is not HTML's") << "<svg><a href=\"#x\"><text>t</text></a></svg>" << QStringList();
+        QTest::newRow("formula elements") << "<math><mfrac><mi>a</mi><mn>2</mn></mfrac></math>" << QStringList();
+        QTest::newRow("formula text holds HTML") << "<math><mtext><B>bold</mtext></math>" << QStringList{"1 3 <B>|"};
+        QTest::newRow("an element after the drawing is HTML's") << "<svg></svg><circle>" << QStringList{"1 6 <CIRCLE>|"};
+        QTest::newRow("tangled tags after a formula")
+            << "<math><mi>x</mi></math>\n<B><I></B></I>" << QStringList{"2 18 </I>|</B>", "2 18 </B>|</I>"};
+        QTest::newRow("quotes count in a drawing") << "<svg><path d=\"M0 0/></svg>" << QStringList{"1 1 |"};
+        QTest::newRow("an unclosed drawing ends at an HTML paragraph")
+            << "<svg><g>\n<P><TD>" << QStringList{"1 3 <SVG>|", "2 8 TR|TD", "2 3 <TD>|"};
+        QTest::newRow("an unclosed formula ends with the HTML element around it")
+            << "<DIV><math><mi>x</mi></DIV><circle>" << QStringList{"1 6 <CIRCLE>|", "1 3 <MATH>|"};
+        QTest::newRow("an unclosed drawing ends at the end of the page") << "<svg><g>" << QStringList{"1 3 <SVG>|"};
+        QTest::newRow("a drawing closing itself holds nothing") << "<svg/><circle>" << QStringList{"1 6 <CIRCLE>|"};
+    }
+    void svg_and_mathml_are_not_html() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, expected);
+        QCOMPARE(problems(scan_page(page).results), expected);
+    }
+
+    void a_drawing_title_is_not_the_page_title() {
+        const test::ScanOutcome s = scan_page("<svg><title>Icon</title></svg>", AnalyzeMode::help_check);
+        QVERIFY(problems(s.results).contains("32767 203 |"));
+        QCOMPARE(s.metas.meta_slots[meta_title], QStringLiteral("page.htm"));
+    }
+
+    void the_pair_analysis_sees_html_only() {
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(test::scan_database(), results, metas, AnalyzeMode::report);
+        const QString page = QStringLiteral("<DIV><svg><g><a href=\"#x\">t</a></g></svg><A NAME=\"y\"/></DIV>");
+        scanner.scan_text(page, page.size(), "/site/page.htm");
+        QStringList names;
+        for (const TagEntry& e : scanner.tag_list().entries()) names << e.name;
+        QCOMPARE(names, (QStringList{"<DIV>", "<SVG>", "</SVG>", "</DIV>"}));
+    }
+
     void a_tag_takes_any_number_of_attributes() {
         QString page = QStringLiteral("<IMG");
         for (int i = 0; i < 300; ++i) page += QStringLiteral(" data-a%1=1").arg(i);
@@ -161,6 +279,20 @@ private Q_SLOTS:
             << test::InputOfSize([](int n) { return QStringLiteral("<TABLE><TR>") + QStringLiteral("<TD>x</TD>").repeated(n); });
         QTest::newRow("deep nesting")
             << test::InputOfSize([](int n) { return QStringLiteral("<B>").repeated(n) + QStringLiteral("</B>").repeated(n); });
+        QTest::newRow("a quoted value full of >") << test::InputOfSize([](int n) {
+            return QStringLiteral("<A TITLE=\"") + QString(n, QLatin1Char('>')) + QStringLiteral("\">");
+        });
+        QTest::newRow("quotes that never close")
+            << test::InputOfSize([](int n) { return QStringLiteral("<A X='>\" ").repeated(n); });
+        QTest::newRow("a comment full of quotes")
+            << test::InputOfSize([](int n) { return QStringLiteral("<!-- ") + QStringLiteral("\"'>").repeated(n); });
+        QTest::newRow("a drawing never closed")
+            << test::InputOfSize([](int n) { return QStringLiteral("<svg>") + QStringLiteral("<g></x>").repeated(n); });
+        QTest::newRow("deep drawing") << test::InputOfSize([](int n) {
+            return QStringLiteral("<svg>") + QStringLiteral("<g>").repeated(n) + QStringLiteral("</svg>");
+        });
+        QTest::newRow("drawings ended by paragraphs")
+            << test::InputOfSize([](int n) { return QStringLiteral("<svg><g><g><P>\n").repeated(n); });
         QTest::newRow("binary bytes") << test::InputOfSize([](int n) {
             QString binary;
             quint32 seed = 7;

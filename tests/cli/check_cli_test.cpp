@@ -55,7 +55,7 @@ private Q_SLOTS:
         const test::CliRun run = test::run_cli({"check", "--data", test::data_dir(), test::fixture("pages/correct")});
         QCOMPARE(run.out, QString());
         QCOMPARE(run.exit_code, 0);
-        QVERIFY2(run.err.contains("7 files, 0 errors, 0 warnings"), qPrintable(run.err));
+        QVERIFY2(run.err.contains("9 files, 0 errors, 0 warnings"), qPrintable(run.err));
     }
 
     void a_folder_is_walked_as_a_site() {

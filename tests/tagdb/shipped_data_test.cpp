@@ -52,7 +52,8 @@ private Q_SLOTS:
         for (const char* key : {"P", "LI", "DT", "DD", "OPTION", "TD", "TH"})
             QTest::addRow("end tag of %s may be left out", key) << key << int(closing_optional);
         // These are checked for nesting: a missing end tag is a fault.
-        for (const char* key : {"TABLE", "TR", "UL", "DIV", "A", "SCRIPT"})
+        // An inline drawing or formula ends at its own end tag.
+        for (const char* key : {"TABLE", "TR", "UL", "DIV", "A", "SCRIPT", "SVG", "MATH"})
             QTest::addRow("end tag of %s is checked", key) << key << int(closing_required);
     }
     void end_tags() {
@@ -123,6 +124,21 @@ private Q_SLOTS:
             if (a.type != type_choice && !a.choices.isEmpty()) faults << place + QStringLiteral(": stray choices");
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The attributes pages put on an inline drawing's or formula's own tag; what stands inside is not HTML.
+    void drawings_and_formulas_take_their_attributes_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"XMLNS", "VIEWBOX", "WIDTH", "HEIGHT", "PRESERVEASPECTRATIO", "FILL", "STROKE",
+                                 "STROKE-WIDTH", "STROKE-LINECAP", "STROKE-LINEJOIN"})
+            QTest::addRow("SVG %s", name) << "SVG" << name;
+        for (const char* name : {"XMLNS", "DISPLAY", "ALTTEXT", "MATHCOLOR"}) QTest::addRow("MATH %s", name) << "MATH" << name;
+    }
+    void drawings_and_formulas_take_their_attributes() {
+        QFETCH(QString, tag);
+        QFETCH(QString, name);
+        QVERIFY(attr_of(tag, name));
     }
 
     void required_attributes_data() {
