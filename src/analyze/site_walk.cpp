@@ -20,6 +20,13 @@ void walk(const QString& folder, const QStringList& patterns, bool script_file, 
     for (const QString& sub : folders) walk(dir.filePath(sub), patterns, script_file, seen, out);
 }
 
+// "*.HTM*" also matches a compressed or otherwise wrapped page ("changelog.html.gz"), which is no page:
+// what follows the last "." must itself begin with "htm".
+bool is_page_name(const QString& path) {
+    const QString suffix = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
+    return suffix.startsWith(QLatin1String("htm"), Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 QList<SiteFile> walk_folder(const QString& folder, const QStringList& patterns, bool script_file) {
@@ -31,6 +38,7 @@ QList<SiteFile> walk_folder(const QString& folder, const QStringList& patterns, 
 
 QList<SiteFile> site_files(const QString& folder) {
     QList<SiteFile> out = walk_folder(folder, {QStringLiteral("*.HTM*")}, false);
+    out.removeIf([](const SiteFile& f) { return !is_page_name(f.path); });
     out += walk_folder(folder, {QStringLiteral("*.JS")}, true);
     out += walk_folder(folder, {QStringLiteral("*.VBS")}, true);
     return out;
