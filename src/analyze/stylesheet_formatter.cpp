@@ -145,8 +145,9 @@ QString format_declaration(QStringView declaration) {
 }  // namespace
 
 void StylesheetFormatter::format_line(QStringView line, LineEmitter& out) {
-    // A line break between two lines of a rule separates what stands on them.
-    if (!buffer_.isEmpty() && !is_space(buffer_.back())) buffer_.append(QLatin1Char(' '));
+    // A line break between two lines of a rule separates what stands on them, except after a "{".
+    if (!buffer_.isEmpty() && !is_space(buffer_.back()) && (comment_ || buffer_.back() != QLatin1Char('{')))
+        buffer_.append(QLatin1Char(' '));
     const QStringView text = trimmed_view(line);
     QChar quote;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -179,6 +180,10 @@ void StylesheetFormatter::format_line(QStringView line, LineEmitter& out) {
             i = next - 1;
             continue;
         }
+        // Nor does one before ";" or "}" left by the line before: "blue ;}" would only lose it on the next
+        // cleanup. Outside strings and comments the blanks that end the buffer are all of the code.
+        if (c == QLatin1Char(';') || c == QLatin1Char('}'))
+            while (!buffer_.isEmpty() && is_space(buffer_.back())) buffer_.chop(1);
         buffer_.append(c);
         if (text.mid(i).startsWith(u"/*")) {
             buffer_.append(QLatin1Char('*'));

@@ -1,5 +1,6 @@
 // JavaScript, VBScript and style sheets as the cleanup lays them out.
 #include "analyze/cleanup_support.h"
+#include "analyze/page_cleanup.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -93,6 +94,37 @@ private Q_SLOTS:
             << "/* a {\nb } */ p{x:1}" << QStringList{"/* a {", "b } */", "p           {x                 : 1;}"};
     }
     void stylesheet_rules() { compare_layout(PageKind::stylesheet); }
+
+    // A blank the line break left before ";" or "}" would go only at the next cleanup.
+    void stylesheet_first_cleanup_is_final_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("in_page");  // a STYLE block of a page, else a style sheet file
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("the closing brace on the line after the last value")
+            << "p {\n  color: blue\n}" << false << QStringList{"p           {color             : blue;}"};
+        QTest::newRow("a ; on the line after its value")
+            << "h1\n{\ncolor: red\n; margin: 0 auto\n}" << false
+            << QStringList{"h1          {color             : red;", "             margin            : 0 auto;}"};
+        QTest::newRow("a value over lines, the brace below")
+            << "td {\n  font: 10pt\n    Arial\n  }" << false << QStringList{"td          {font              : 10pt Arial;}"};
+        QTest::newRow("a string keeps the blank before its ;")
+            << "q {\n  quotes: \"a ;\"\n}" << false << QStringList{"q           {quotes            : \"a ;\";}"};
+        QTest::newRow("rules of a STYLE block, the brace below")
+            << "<STYLE>\np {\n  color: blue\n}\nh1 { margin: 0\n}\n</STYLE>" << true
+            << QStringList{"<STYLE>", "p           {color             : blue;}", "h1          {margin            : 0;}", "</STYLE>"};
+        QTest::newRow("a STYLE block hidden in a comment")
+            << "<STYLE>\n<!--\nbody {\n  color: blue\n  }\n-->\n</STYLE>" << true
+            << QStringList{"<STYLE>", "<!--", "body        {color             : blue;}", "-->", "</STYLE>"};
+    }
+    void stylesheet_first_cleanup_is_final() {
+        QFETCH(QString, page);
+        QFETCH(bool, in_page);
+        QFETCH(QStringList, lines);
+        const QString name = name_of_page(in_page ? PageKind::html : PageKind::stylesheet);
+        const QString once = clean_page(page, name, formatter_database(), formatter_config());
+        QCOMPARE(once.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts), lines);
+        QCOMPARE(clean_page(once, name, formatter_database(), formatter_config()), once);
+    }
 };
 
 TAMSEL_TEST(ScriptFormatterTest)
