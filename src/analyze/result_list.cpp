@@ -29,6 +29,16 @@ void ResultList::sort_results() {
     });
 }
 
+void ResultList::append_list(const ResultList& other) {
+    const int offset = count();
+    for (ResultEntry e : other.entries_) {
+        e.sequence += offset;
+        entries_.append(std::move(e));
+    }
+    error_count += other.error_count;
+    warning_count += other.warning_count;
+}
+
 void ProblemReporter::report_problem_at(int at_line, int code, const QString& text1, const QString& text2) {
     results_.add_result(file, at_line, code, text1, text2);
     if (at_line == 0 || file.isEmpty()) return;

@@ -32,6 +32,7 @@ struct ResultEntry {
     QString text1;
     QString text2;
     int sequence = 0;  // 1-based position in the list when the entry was added
+    bool operator==(const ResultEntry&) const = default;
 };
 
 }  // namespace tamsel
@@ -50,6 +51,9 @@ public:
     void add_path_result(const QString& file, int line, int code, const QString& path);
     // Orders by File, then Line, then Sequence (character codes; the order is total).
     void sort_results();
+    // Appends the entries of other as if they had been filed here after the ones already here: their
+    // sequence numbers follow on, and the counters add up.
+    void append_list(const ResultList& other);
 
     const QList<ResultEntry>& entries() const { return entries_; }
     int count() const { return static_cast<int>(entries_.size()); }

@@ -1,6 +1,7 @@
 #include "cli/cli_check.h"
 
 #include "analyze/markup_scanner.h"
+#include "wizards/meta_reader.h"
 #include "analyze/site_walk.h"
 #include "core/progress_model.h"
 #include "cli/cli_common.h"
@@ -9,7 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
+#include <algorithm>
+#include <atomic>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace tamsel::cli {
 
@@ -90,6 +96,55 @@ QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
     return files;
 }
 
+// One file's outcome: scanned on whichever thread took it, merged in the walk's order.
+struct Checked {
+    ResultList results;
+    bool read = false;
+};
+
+// Scans the files on every core. Each thread has its own scanner and result list (the database is only
+// read); the lists are merged in the walk's order, numbered on as one scan would have numbered them, so
+// the output is the same as scanning the files one after the other.
+ResultList check_files(const QList<SiteFile>& files, const Workspace& ws, AnalyzeMode mode, ProgressModel& progress,
+                       std::vector<bool>& read) {
+    std::vector<Checked> checked(static_cast<std::size_t>(files.size()));
+    std::atomic<qsizetype> next{0};
+    std::atomic<int> done{0};
+    ws.db.prepare_for_readers();
+    // Only the calling thread shows progress: the files done so far, by every thread.
+    const auto work = [&](bool shows_progress) {
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(ws.db, results, metas, mode);
+        for (qsizetype i = next++; i < files.size(); i = next++) {
+            const SiteFile& f = files[i];
+            if (f.scanned) {
+                results.clear();
+                scanner.script_file = f.script_file;
+                Checked& c = checked[static_cast<std::size_t>(i)];
+                c.read = scanner.scan_file(QDir::cleanPath(QFileInfo(f.path).absoluteFilePath()));
+                c.results = std::move(results);
+            }
+            ++done;
+            if (shows_progress) progress.advance_progress(1, done.load(), true);
+        }
+    };
+    const int threads = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(std::max<qsizetype>(files.size(), 1)));
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t) pool.emplace_back(work, false);
+    work(true);
+    for (std::thread& t : pool) t.join();
+    progress.advance_progress(1, done.load(), true);
+
+    ResultList merged;
+    read.assign(checked.size(), false);
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        merged.append_list(checked[i].results);
+        read[i] = checked[i].read;
+    }
+    return merged;
+}
+
 }  // namespace
 
 int run_check(const QStringList& args) {
@@ -106,28 +161,21 @@ int run_check(const QStringList& args) {
     ProgressModel progress(isatty(STDERR_FILENO) ? &terminal : nullptr);
     progress.open_progress(QStringLiteral("Files"), 0, QStringLiteral("Project"), static_cast<int>(files.size()));
 
-    ws.results.clear();
-    MarkupScanner scanner(ws.db, ws.results, ws.metas, options.mode);
-    scanner.set_progress(&progress, 0);
+    std::vector<bool> read;
+    ws.results = check_files(files, ws, options.mode, progress, read);
+    progress.close_progress();
     QHash<QString, QString> shown;  // full path -> the path as the user wrote it
     int scanned = 0;
-    for (const SiteFile& f : files) {
-        if (!f.scanned) {
-            progress.advance_progress(1, 1);
-            continue;
-        }
-        const QString full = QDir::cleanPath(QFileInfo(f.path).absoluteFilePath());
-        shown.insert(full, QDir::cleanPath(f.path));
-        scanner.script_file = f.script_file;
-        progress.set_progress_maximum(0, static_cast<int>(qMin<qint64>(f.size, INT_MAX)));
-        if (scanner.scan_file(full)) ++scanned;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const SiteFile& f = files[i];
+        if (!f.scanned) continue;
+        shown.insert(QDir::cleanPath(QFileInfo(f.path).absoluteFilePath()), QDir::cleanPath(f.path));
+        if (read[static_cast<std::size_t>(i)]) ++scanned;
         else {
             err() << "tamsel: cannot read " << f.path << Qt::endl;
             unreadable = true;
         }
-        progress.advance_progress(1, 1);
     }
-    progress.close_progress();
     ws.results.sort_results();
 
     for (const ResultEntry& e : ws.results.entries()) {

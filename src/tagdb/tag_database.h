@@ -47,6 +47,11 @@ public:
     int lookup_tag(const QString& name, QString* upper_name = nullptr) const;
     // Record numbers of the attributes of a tag key, in table order.
     const QList<int>& attributes_of(const QString& tag_key) const;
+    // Builds the lookups that are otherwise built on first use, so that threads may then read the
+    // database at once without changing it.
+    void prepare_for_readers() const {
+        if (!attr_index_valid_) rebuild_attr_index();
+    }
 
     const Table<TagRecord>& tags() const { return tags_; }
     const Table<AttrRecord>& attrs() const { return attrs_; }

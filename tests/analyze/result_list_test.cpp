@@ -75,6 +75,31 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QCOMPARE(message_text(code, QStringLiteral("T1"), QStringLiteral("T2")), text);
     }
+
+    void lists_of_single_files_merge_as_one_scan_would_have_filed_them() {
+        // Filed one after the other into one list...
+        ResultList whole;
+        ProblemReporter one(whole);
+        one.file = "/s/a.htm";
+        one.report_problem_at(2, 3, "<B>");
+        one.report_problem_at(0, 1);
+        ProblemReporter two(whole);
+        two.file = "/s/b.htm";
+        two.report_problem_at(1, 101);
+        // ...and into a list each, merged in the same order.
+        ResultList a, b, merged;
+        ProblemReporter ra(a), rb(b);
+        ra.file = "/s/a.htm";
+        ra.report_problem_at(2, 3, "<B>");
+        ra.report_problem_at(0, 1);
+        rb.file = "/s/b.htm";
+        rb.report_problem_at(1, 101);
+        merged.append_list(a);
+        merged.append_list(b);
+        QCOMPARE(merged.entries(), whole.entries());
+        QCOMPARE(merged.error_count, whole.error_count);
+        QCOMPARE(merged.warning_count, whole.warning_count);
+    }
 };
 
 TAMSEL_TEST(ResultListTest)
