@@ -41,21 +41,22 @@ void CrashJournal::start(Documents& documents) {
     }
 }
 
+void CrashJournal::note_edits(const Document& doc, qint64 now_ms) {
+    if (ws_.window.edits != seen_edits_ && doc.changed) schedule_.changed(doc.number(), now_ms);
+    seen_edits_ = ws_.window.edits;
+}
+
 void CrashJournal::tick(qint64 now_ms) {
     last_now_ = now_ms;
     const Document* doc = ws_.documents.active();
-    if (doc && ws_.window.edits != seen_edits_ && doc->changed) schedule_.changed(doc->number(), now_ms);
-    seen_edits_ = ws_.window.edits;
-    for (const int key : schedule_.take_due(now_ms))
-        if (doc && doc->number() == key) write_active();
+    if (!doc) return;
+    note_edits(*doc, now_ms);
+    if (schedule_.take_due(now_ms).contains(doc->number())) write_active();
 }
-
-qint64 CrashJournal::now() const { return last_now_; }
 
 void CrashJournal::leaving(Document& doc) {
     // The text is the editor's only until the switch: what waits to be journalled is written now.
-    if (ws_.window.edits != seen_edits_ && doc.changed) schedule_.changed(doc.number(), now());
-    seen_edits_ = ws_.window.edits;
+    note_edits(doc, last_now_);
     if (schedule_.take_due(std::numeric_limits<qint64>::max()).contains(doc.number())) write_active();
 }
 

@@ -31,9 +31,10 @@ public:
 
 private:
     void forget(const Document& doc);
+    // Schedules doc when it was edited since the last look.
+    void note_edits(const Document& doc, qint64 now_ms);
     // Writes the active document now.
     void write_active();
-    qint64 now() const;
 
     Workspace& ws_;
     Journal journal_;

@@ -196,20 +196,20 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
     return true;
 }
 
-bool Documents::encodable(Document& doc, const QString& text, const QString& target) {
+std::optional<TextEncoding> Documents::encoding_for(TextEncoding encoding, const QString& text, const QString& target) {
     // UTF-8 holds every character (a lone surrogate is none, and no editor keeps one).
-    if (doc.encoding != TextEncoding::Windows1252) return true;
-    const qsizetype at = first_unencodable(text, doc.encoding);
-    if (at < 0) return true;
+    if (encoding != TextEncoding::Windows1252) return encoding;
+    const qsizetype at = first_unencodable(text, encoding);
+    if (at < 0) return encoding;
     const int line = static_cast<int>(QStringView(text).left(at).count(QLatin1Char('\n'))) + 1;
     const QString question =
         QStringLiteral("'%1' holds characters that %2 cannot hold (the first is %3 on line %4).\r\n"
                        "Choose OK to save it as UTF-8, or Cancel to go on editing.")
-            .arg(target, encoding_name(doc.encoding), character_code(text, at))
+            .arg(target, encoding_name(encoding), character_code(text, at))
             .arg(line);
-    if (ws_.dialogs.message_box({question, app_title, Buttons::OkCancel, Icon::Exclamation}) != Answer::Ok) return false;
-    doc.encoding = TextEncoding::Utf8;
-    return true;
+    if (ws_.dialogs.message_box({question, app_title, Buttons::OkCancel, Icon::Exclamation}) != Answer::Ok)
+        return std::nullopt;
+    return TextEncoding::Utf8;
 }
 
 bool Documents::write_file(const QString& target, const QByteArray& bytes) {
@@ -244,13 +244,11 @@ bool Documents::save_document(SaveKind kind) {
     if (template_save) target = template_path_of(ws_.paths.user_data, target);
 
     const QString text = editor_.text();
+    const std::optional<TextEncoding> encoding = encoding_for(doc->encoding, text, target);
+    if (!encoding || !write_file(target, encode_document(text, *encoding))) return false;
     // A template is a copy: it may be written as UTF-8 without changing how the document is saved.
-    const TextEncoding kept = doc->encoding;
-    if (!encodable(*doc, text, target)) return false;
-    const TextEncoding encoding = doc->encoding;
-    if (template_save) doc->encoding = kept;
-    if (!write_file(target, encode_document(text, encoding))) return false;
     if (template_save) return true;
+    doc->encoding = *encoding;
     saved_as(*doc, target);
     return true;
 }

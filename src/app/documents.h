@@ -2,7 +2,10 @@
 // The file operations on the document set: new, open, switch, save, save as, template save, close with the
 // change prompt, and the recent-file list. Every document keeps its own text, undo history and colours;
 // switching shows another one in the editor and touches no file.
+#include "platform/text_codec.h"
+
 #include <QString>
+#include <optional>
 
 namespace tamsel {
 
@@ -12,7 +15,6 @@ class EditorBuffer;
 class Preview;
 class ShellView;
 class Workspace;
-struct DecodedText;
 
 // What else must know when the user leaves, saves or closes a document (the crash journal).
 class DocumentEvents {
@@ -67,9 +69,9 @@ private:
     void show_error(const QString& text);
     bool activate(int index, Activate mode, const DecodedText* file_text);
     void keep_place(Document& doc);
-    // The text in the document's own encoding; asks to save as UTF-8 when that encoding cannot hold a
-    // character. False when the user cancelled.
-    bool encodable(Document& doc, const QString& text, const QString& target);
+    // The encoding to write text to target in: encoding, or UTF-8 when the user chose it because encoding
+    // cannot hold a character; nothing when the user cancelled.
+    std::optional<TextEncoding> encoding_for(TextEncoding encoding, const QString& text, const QString& target);
     bool write_file(const QString& target, const QByteArray& bytes);
     void saved_as(Document& doc, const QString& target);
 
