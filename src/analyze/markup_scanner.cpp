@@ -9,7 +9,6 @@
 #include "tagdb/tag_database.h"
 #include "wizards/meta_reader.h"
 
-#include <QFile>
 
 namespace tamsel {
 namespace {
@@ -38,6 +37,7 @@ QString without_self_closing_slash(const QString& tag) {
 // Whether a comment, processing instruction or CDATA section has yet to reach its closing mark: the markup
 // and the ">" it holds are not read as tags.
 bool unfinished_section(const QString& tag) {
+    if (tag.size() < 2 || (tag[1] != u'!' && tag[1] != u'?')) return false;
     const auto open = [&tag](QLatin1StringView start, QLatin1StringView end) {
         return tag.startsWith(start) && (tag.size() < start.size() + end.size() || !tag.endsWith(end));
     };
@@ -52,24 +52,25 @@ bool ends_with_equals(QStringView text) {
     return i >= 0 && text[i] == u'=';
 }
 
-// The name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and declarations.
-QString tag_name(const QString& tag) {
-    const qsizetype blank = tag.indexOf(QLatin1Char(' '));
-    QString name = trimmed_blanks(QStringView(tag).sliced(1, (blank < 0 ? tag.size() - 1 : blank) - 1));
-    if (name.startsWith(QLatin1Char('/'))) name = trimmed_blanks(QStringView(name).sliced(1));
-    name = name.toUpper();
-    if (name.startsWith(QLatin1Char('!'))) return QStringLiteral("!");
-    return name;
+// Sets name to the name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and
+// declarations.
+void tag_name(QStringView tag, QString& name) {
+    const qsizetype blank = tag.indexOf(u' ');
+    QStringView part = trim_blanks(tag.sliced(1, (blank < 0 ? tag.size() - 1 : blank) - 1));
+    if (part.startsWith(u'/')) part = trim_blanks(part.sliced(1));
+    if (part.startsWith(u'!')) part = part.first(1);
+    assign_upper(name, part);
 }
 
 // A SUB or FUNCTION header of a script line ("FUNCTION NAME"), or empty.
-QString procedure_header(const QString& line) {
-    QString text = line.toUpper();
-    if (text.startsWith(QLatin1String("PUBLIC "))) text = trimmed_blanks(QStringView(text).sliced(7));
-    if (text.startsWith(QLatin1String("PRIVATE "))) text = trimmed_blanks(QStringView(text).sliced(8));
-    if (!text.startsWith(QLatin1String("SUB ")) && !text.startsWith(QLatin1String("FUNCTION "))) return {};
-    const qsizetype paren = text.indexOf(QLatin1Char('('));
-    return trimmed_blanks(paren < 0 ? QStringView(text) : QStringView(text).first(paren));
+QString procedure_header(QStringView line) {
+    QStringView text = line;
+    if (starts_with_ci(text, QLatin1StringView("PUBLIC "))) text = trim_blanks(text.sliced(7));
+    if (starts_with_ci(text, QLatin1StringView("PRIVATE "))) text = trim_blanks(text.sliced(8));
+    if (!starts_with_ci(text, QLatin1StringView("SUB ")) && !starts_with_ci(text, QLatin1StringView("FUNCTION ")))
+        return {};
+    const qsizetype paren = text.indexOf(u'(');
+    return trimmed_blanks(paren < 0 ? text : text.first(paren)).toUpper();
 }
 
 }  // namespace
@@ -83,11 +84,10 @@ bool MarkupScanner::scan_file(const QString& path, const QString& document) {
         ++files_counted_;
         return true;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
-    scan_text(decode_document(bytes).text, bytes.size(), path, document);
+    qint64 bytes = 0;
+    const std::optional<DecodedText> decoded = read_document(path, &bytes);
+    if (!decoded) return false;
+    scan_text(decoded->text, bytes, path, document);
     return true;
 }
 
@@ -225,6 +225,13 @@ void MarkupScanner::note_text(QStringView run, qsizetype at) {
 }
 
 void MarkupScanner::end_tag() {
+    // The copies of the tag go out of use before the buffer is emptied, so it keeps its storage.
+    end_tag_pieces();
+    tag_buffer_.truncate(0);
+    in_tag_ = false;
+}
+
+void MarkupScanner::end_tag_pieces() {
     QString tag = tag_buffer_;
     while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
     const QString bare = without_self_closing_slash(tag);
@@ -248,17 +255,18 @@ void MarkupScanner::end_tag() {
 
 void MarkupScanner::flush_text() {
     if (text_buffer_.isEmpty()) return;
-    const QString chunk = script_file ? QString() : trimmed_blanks(text_buffer_);
+    const QStringView chunk = script_file ? QStringView() : trim_blanks(text_buffer_);
     const TokenSpan span{text_first_, text_end_};
-    text_buffer_.clear();
     text_first_ = -1;
-    if (chunk.isEmpty()) return;
-    write_token(chunk, span);
-    if (in_script_) flush_script_line(chunk);
-    else if (!in_style_) text_checker_.check_text(chunk);
+    if (!chunk.isEmpty()) {
+        if (mode_ == AnalyzeMode::cleanup) write_token(chunk.toString(), span);
+        if (in_script_) flush_script_line(chunk);
+        else if (!in_style_) text_checker_.check_text(chunk);
+    }
+    text_buffer_.truncate(0);
 }
 
-void MarkupScanner::flush_script_line(const QString& line) {
+void MarkupScanner::flush_script_line(QStringView line) {
     ScriptCount& count = script_counts_[javascript_ ? javascript : vbscript];
     count.lines += 1;
     count.characters += line.size() + 2;
@@ -271,7 +279,9 @@ void MarkupScanner::flush_script_line(const QString& line) {
 void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
     const bool instruction = tag.startsWith(QLatin1String("<?"));
-    const QString name = instruction ? QString() : tag_name(bare);
+    QString& name = name_;
+    if (instruction) name.truncate(0);
+    else tag_name(bare, name);
     const bool closing = bare.startsWith(QLatin1String("</"));
     bool html = true;
     if (!instruction && name != QLatin1String("!")) {
@@ -291,10 +301,8 @@ void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool se
         if (!html)
             tag_checker_.check_foreign_tag(bare);
         else if (!instruction && !name.contains(QLatin1Char('-')))  // a custom element ("my-widget") is nobody's entry
-            tag_checker_.check_tag(bare, name.isEmpty() ? not_found : db_.lookup_tag(name), self_closed);
+            tag_checker_.check_tag(bare, name, self_closed);
     }
-    tag_buffer_.clear();
-    in_tag_ = false;
 }
 
 void MarkupScanner::collect_link(QStringView raw) {

@@ -66,8 +66,9 @@ private:
     qsizetype next_quote(QStringView line, qsizetype from, QChar quote);
     void note_text(QStringView run, qsizetype at);
     void end_tag();
+    void end_tag_pieces();
     void flush_text();
-    void flush_script_line(const QString& line);
+    void flush_script_line(QStringView line);
     void process_tag(const QString& tag, const QString& bare, bool self_closed);
     void collect_link(QStringView raw);
     void finish_file(qint64 bytes);
@@ -93,6 +94,7 @@ private:
     QString link_owner_;
     QString text_buffer_;
     QString tag_buffer_;
+    QString name_;                            // the name of the tag being processed, upper-cased
     QString title_text_;
     bool in_tag_ = false;
     QChar value_quote_;                       // the quote of the attribute value being read, or none

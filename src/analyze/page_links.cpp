@@ -17,25 +17,49 @@ QString open_calls_as_hrefs(QString line) {
     return line;
 }
 
+// Where "KEYWORD=" stands in the line once the blanks beside every "=" are closed: the keyword, blanks,
+// then "="; -1 when it does not.
+qsizetype keyword_at(QStringView line, QLatin1StringView keyword, qsizetype* after_equals) {
+    // Found from the "=" signs, which are few, back over the blanks to the keyword.
+    for (qsizetype equals = line.indexOf(u'='); equals >= 0; equals = line.indexOf(u'=', equals + 1)) {
+        qsizetype end = equals;
+        while (end > 0 && line[end - 1] == u' ') --end;
+        if (end >= keyword.size() && has_at(line, end - keyword.size(), keyword)) {
+            *after_equals = equals + 1;
+            return end - keyword.size();
+        }
+    }
+    return -1;
+}
+
+// The line from "KEYWORD=" up to the first ">" after it (or the line's end), blanks beside "=" closed: what
+// the reading of the keyword's value needs, without copying the rest of a long line. Closing blanks only
+// looks at a blank's neighbours, and the piece ends at a character other than a blank, so the piece reads
+// as the same stretch of the whole line closed. Empty when the keyword is not there.
+QString keyword_piece(QStringView line, QLatin1StringView keyword) {
+    qsizetype after_equals = 0;
+    const qsizetype at = keyword_at(line, keyword, &after_equals);
+    if (at < 0) return {};
+    const qsizetype angle = line.indexOf(u'>', after_equals);
+    const qsizetype end = angle < 0 ? line.size() : angle + 1;
+    return close_spaces_around_equals(line.sliced(at, end - at).toString());
+}
+
 bool names_a_frame(QStringView line) {
-    constexpr QLatin1StringView target("TARGET=");
-    const qsizetype at = index_of_ci(line, target);
-    if (at < 0) return false;
-    qsizetype next = at + target.size();
-    if (next < line.size() && is_quote(line[next])) ++next;
-    return next >= line.size() || line[next] != u'_';
+    constexpr QLatin1StringView target("TARGET");
+    const QString piece = keyword_piece(line, target);
+    if (piece.isEmpty()) return false;
+    qsizetype next = target.size() + 1;
+    if (next < piece.size() && is_quote(piece[next])) ++next;
+    return next >= piece.size() || piece[next] != u'_';
 }
 
 // The value after "SRC=" (else "HREF="), cut at the first blank or ">", without its enclosing quotes.
 QString link_value(QStringView line) {
-    qsizetype at = index_of_ci(line, QLatin1StringView("SRC="));
-    qsizetype keyword = 4;
-    if (at < 0) {
-        at = index_of_ci(line, QLatin1StringView("HREF="));
-        keyword = 5;
-    }
-    if (at < 0) return {};
-    QStringView value = trim_blanks(line.sliced(at + keyword));
+    QString piece = keyword_piece(line, QLatin1StringView("SRC"));
+    if (piece.isEmpty()) piece = keyword_piece(line, QLatin1StringView("HREF"));
+    if (piece.isEmpty()) return {};
+    QStringView value = trim_blanks(QStringView(piece).sliced(piece.indexOf(u'=') + 1));
     for (qsizetype i = 0; i < value.size(); ++i)
         if (value[i] == u' ' || value[i] == u'>') {
             value = value.first(i);
@@ -47,17 +71,25 @@ QString link_value(QStringView line) {
     return value.toString();
 }
 
+// Whether the line holds " HREF" or " SRC": one search for the blanks they start with.
+bool has_link_keyword(QStringView line) {
+    for (qsizetype i = line.indexOf(u' '); i >= 0; i = line.indexOf(u' ', i + 1))
+        if (has_at(line, i, QLatin1StringView(" HREF")) || has_at(line, i, QLatin1StringView(" SRC"))) return true;
+    return false;
+}
+
 }  // namespace
 
 LineLink find_line_link(QStringView raw) {
     const QStringView trimmed = trim_blanks(raw);
     const bool open_call = contains_ci(trimmed, QLatin1StringView(".OPEN("));
-    const bool keyword = open_call || contains_ci(trimmed, QLatin1StringView(" HREF")) ||
-                         contains_ci(trimmed, QLatin1StringView(" SRC"));
-    if (!keyword) return {};
-    QString line = trimmed.toString();
-    if (open_call) line = open_calls_as_hrefs(std::move(line));
-    line = close_spaces_around_equals(line);
+    if (!open_call && !has_link_keyword(trimmed)) return {};
+    QString rewritten;
+    QStringView line = trimmed;
+    if (open_call) {
+        rewritten = open_calls_as_hrefs(trimmed.toString());
+        line = rewritten;
+    }
     LineLink found;
     found.named_target = names_a_frame(line);
     const QString link = link_value(line);

@@ -39,31 +39,29 @@ TagChecker::TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& re
     : db_(db), tags_(tags), reporter_(reporter) {}
 
 void TagChecker::check_foreign_tag(const QString& text) {
-    TagUnderTest tag;
-    tag.text = close_spaces_around_equals(text);
-    check_quotes_and_attributes(tag);
+    check_quotes_and_attributes(close_spaces_around_equals(text), nullptr);
 }
 
-void TagChecker::check_tag(const QString& text, int index, bool self_closed) {
-    TagUnderTest tag;
-    tag.text = close_spaces_around_equals(text);
-    if (index >= 1) tag.key = db_.tags()[index].key;
+void TagChecker::check_tag(const QString& tag, const QString& upper_name, bool self_closed) {
+    const QString text = close_spaces_around_equals(tag);
+    static const TagFacts unknown;
+    const TagFacts& facts = upper_name.isEmpty() ? unknown : facts_of(upper_name);
+    const bool known = facts.index >= 1;
     // Comments and declarations hold free text: their quotes and words are no attributes.
-    if (!tag.text.startsWith(QLatin1String("<!"))) check_quotes_and_attributes(tag);
+    if (!(text.size() > 1 && text[1] == u'!')) check_quotes_and_attributes(text, known ? &facts : nullptr);
 
-    const QString name = tag_name_form(tag.text).toUpper();
-    if (index < 1) {
+    const QString name = name_form(text, facts);
+    if (!known) {
         reporter_.report_problem(6, name);
         return;
     }
-    const TagRecord& record = db_.tags()[index];
-    const bool closing = name.startsWith(QLatin1String("</"));
-    if (!closing) check_required_attributes(tag);
-    if (!record.parents.isEmpty()) check_parents(record.parents, record.key);
+    const bool closing = name.size() > 1 && name[1] == u'/';
+    if (!closing) check_required_attributes(facts);
+    if (!facts.parent_forms.isEmpty()) check_parents(facts);
 
-    switch (record.closing_tag) {
+    switch (db_.tags()[facts.index].closing_tag) {
     case closing_required:
-        if (closing) tags_.add_close(name, reporter_.line);
+        if (closing) tags_.add_close(name, name == facts.close_form ? facts.open_form : QString(), reporter_.line);
         else if (!self_closed) tags_.add_open(name, reporter_.line);
         break;
     case closing_none:
@@ -74,11 +72,49 @@ void TagChecker::check_tag(const QString& text, int index, bool self_closed) {
     }
 }
 
-void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
+// The tag's name as the messages show it ("<B>", "</B>"): the shared form of its name when the page wrote it
+// so, else built from the text.
+QString TagChecker::name_form(const QString& text, const TagFacts& facts) const {
+    if (facts.index >= 1) {
+        const qsizetype blank = text.indexOf(QLatin1Char(' '));
+        const QStringView head = blank < 0 ? QStringView(text) : QStringView(text).first(blank);
+        for (const QString* form : {&facts.open_form, &facts.close_form}) {
+            const QStringView wanted = blank < 0 ? QStringView(*form) : QStringView(*form).chopped(1);
+            if (equals_ascii_ci(head, wanted)) return *form;
+        }
+    }
+    return tag_name_form(text).toUpper();
+}
+
+const TagChecker::TagFacts& TagChecker::facts_of(const QString& upper_name) {
+    auto found = facts_.constFind(upper_name);
+    if (found != facts_.cend()) return *found;
+    TagFacts facts;
+    facts.index = db_.lookup_tag(upper_name);
+    if (facts.index >= 1) {
+        const TagRecord& record = db_.tags()[facts.index];
+        facts.key = record.key;
+        facts.open_form = QLatin1Char('<') + upper_name + QLatin1Char('>');
+        facts.close_form = QStringLiteral("</") + upper_name + QLatin1Char('>');
+        for (const int i : db_.attributes_of(record.key)) {
+            const AttrRecord& attr = db_.attrs()[i];
+            facts.attributes.insert(attr.name.toUpper());
+            if (attr.required) facts.required.append(attr.name);
+        }
+        facts.parents = record.parents;
+        if (!record.parents.isEmpty())
+            for (const QString& parent : record.parents.split(QLatin1Char(',')))
+                facts.parent_forms.append(QLatin1Char('<') + trimmed_blanks(parent).toUpper() + QLatin1Char('>'));
+    }
+    return *facts_.insert(upper_name, facts);
+}
+
+// facts is the known tag whose attributes are checked, or null when only the quotes are.
+void TagChecker::check_quotes_and_attributes(QStringView text, const TagFacts* facts) {
+    seen_.resize(0);
     QChar open_quote;  // the quote of the value being read, or none
     bool single_used = false;
     // A token runs from one delimiter (a blank or ">" outside quotes) to the next, the first one included.
-    const QStringView text(tag.text);
     qsizetype token_start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -91,7 +127,7 @@ void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
             open_quote = c;
             single_used = single_used || c == u'\'';
         } else if (c == u' ' || c == u'>') {
-            check_attribute(tag, text.sliced(token_start, i - token_start));
+            check_attribute(text.sliced(token_start, i - token_start), facts);
             token_start = i;
         }
     }
@@ -99,48 +135,44 @@ void TagChecker::check_quotes_and_attributes(TagUnderTest& tag) {
     if (single_used) reporter_.report_problem(101);
 }
 
-void TagChecker::check_attribute(TagUnderTest& tag, QStringView token) {
-    if (token.startsWith(u'<')) return;
+void TagChecker::check_attribute(QStringView token, const TagFacts* facts) {
+    if (token.startsWith(u'<') || !facts) return;
     QStringView name = trim_blanks(token);
     QStringView value;
     if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
         value = trim_blanks(name.sliced(equals + 1));
         name = trim_blanks(name.first(equals));
     }
-    const QString upper_name = name.toString().toUpper();
-    tag.attribute_names.insert(upper_name);
-    if (name.isEmpty() || tag.key.isEmpty()) return;
-    if (!every_tag_takes(upper_name) && !attributes_of(tag.key).names.contains(upper_name)) {
-        reporter_.report_problem(19, name.toString(), tag.key);
+    if (name.isEmpty()) return;
+    if (!facts->required.isEmpty()) seen_.append(name);
+    assign_upper(upper_, name);
+    if (!every_tag_takes(upper_) && !facts->attributes.contains(upper_)) {
+        reporter_.report_problem(19, name.toString(), facts->key);
         return;
     }
     if (value.isEmpty() || quoted(value)) return;
     if (needs_quotes(value)) reporter_.report_problem(102, name.toString() + QLatin1Char('=') + value.toString());
 }
 
-void TagChecker::check_required_attributes(const TagUnderTest& tag) {
-    for (const QString& name : attributes_of(tag.key).required)
-        if (!tag.attribute_names.contains(name.toUpper())) reporter_.report_problem(20, name, tag.key);
-}
-
-void TagChecker::check_parents(const QString& parents, const QString& key) {
-    for (const QString& parent : parents.split(QLatin1Char(',')))
-        if (tags_.is_open(QLatin1Char('<') + trimmed_blanks(parent).toUpper() + QLatin1Char('>'))) return;
-    reporter_.report_problem(8, parents, key);
-}
-
-const TagChecker::KnownAttributes& TagChecker::attributes_of(const QString& key) {
-    auto found = attribute_cache_.find(key);
-    if (found == attribute_cache_.end()) {
-        KnownAttributes known;
-        for (const int i : db_.attributes_of(key)) {
-            const AttrRecord& attr = db_.attrs()[i];
-            known.names.insert(attr.name.toUpper());
-            if (attr.required) known.required.append(attr.name);
+void TagChecker::check_required_attributes(const TagFacts& facts) {
+    for (const QString& required : facts.required) {
+        const QString upper = required.toUpper();
+        bool found = false;
+        for (const QStringView name : seen_) {
+            assign_upper(upper_, name);
+            if (upper_ == upper) {
+                found = true;
+                break;
+            }
         }
-        found = attribute_cache_.insert(key, known);
+        if (!found) reporter_.report_problem(20, required, facts.key);
     }
-    return *found;
+}
+
+void TagChecker::check_parents(const TagFacts& facts) {
+    for (const QString& parent : facts.parent_forms)
+        if (tags_.is_open(parent)) return;
+    reporter_.report_problem(8, facts.parents, facts.key);
 }
 
 }  // namespace tamsel

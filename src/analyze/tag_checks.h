@@ -5,9 +5,11 @@
 #include "analyze/tag_list.h"
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace tamsel {
 
@@ -17,35 +19,39 @@ class TagChecker {
 public:
     TagChecker(const TagDatabase& db, TagList& tags, ProblemReporter& reporter);
 
-    // The tag text from "<" to ">" and its record number (-1 when the database has no such tag); a start
-    // tag written "<x/>" is complete and waits for no end tag.
-    void check_tag(const QString& tag, int index, bool self_closed = false);
+    // The tag text from "<" to ">" and its name upper-cased without "/" (empty when the tag has none); a
+    // start tag written "<x/>" is complete and waits for no end tag.
+    void check_tag(const QString& tag, const QString& upper_name, bool self_closed = false);
     // A tag of inline SVG or MathML: only its quotes are HTML's business.
     void check_foreign_tag(const QString& tag);
 
 private:
-    struct TagUnderTest {
-        QString text;   // the tag with blanks around "=" closed
-        QString key;    // the database key, empty when the tag is unknown
-        QSet<QString> attribute_names;
+    // What the checks need of one tag name, gathered from the database the first time a page uses it.
+    struct TagFacts {
+        int index = -1;            // the record, or below 1 when the database has no such tag
+        QString key;
+        QString open_form;         // "<B>"
+        QString close_form;        // "</B>"
+        QSet<QString> attributes;  // upper-cased names
+        QStringList required;      // names as stored
+        QString parents;           // as stored, for the message
+        QStringList parent_forms;  // "<UL>", "<OL>"
     };
 
-    // What the checks need of a tag's attribute records, gathered once per tag key.
-    struct KnownAttributes {
-        QSet<QString> names;    // upper-cased
-        QStringList required;   // names as stored
-    };
-
-    void check_quotes_and_attributes(TagUnderTest& tag);
-    void check_attribute(TagUnderTest& tag, QStringView token);
-    void check_required_attributes(const TagUnderTest& tag);
-    void check_parents(const QString& parents, const QString& key);
-    const KnownAttributes& attributes_of(const QString& key);
+    const TagFacts& facts_of(const QString& upper_name);
+    void check_quotes_and_attributes(QStringView text, const TagFacts* facts);
+    void check_attribute(QStringView token, const TagFacts* facts);
+    void check_required_attributes(const TagFacts& facts);
+    void check_parents(const TagFacts& facts);
+    QString name_form(const QString& text, const TagFacts& facts) const;
 
     const TagDatabase& db_;
     TagList& tags_;
     ProblemReporter& reporter_;
-    QHash<QString, KnownAttributes> attribute_cache_;
+    QHash<QString, TagFacts> facts_;
+    // Per tag, kept between tags so that their storage is reused.
+    QString upper_;                      // the attribute name being checked, upper-cased
+    QList<QStringView> seen_;            // attribute names of a tag that requires some
 };
 
 }  // namespace tamsel

@@ -1,94 +1,109 @@
 #include "analyze/tag_list.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
 namespace tamsel {
-namespace {
-
-const QString title_open = QStringLiteral("<TITLE>");
-const QString title_close = QStringLiteral("</TITLE>");
-
-bool is_closing(const QString& name) { return name.startsWith(QLatin1String("</")); }
-
-}  // namespace
 
 void TagList::clear() {
     entries_.clear();
     entries_.reserve(101);
+    names_.clear();
+    ids_.clear();
+    closing_.clear();
     open_.clear();
 }
 
-void TagList::add_open(const QString& name, int line) {
-    open_[name].append(static_cast<int>(entries_.size()));
-    entries_.append({line, name, tag_as_found, -1});
+int TagList::name_id(const QString& name) {
+    const auto found = ids_.constFind(name);
+    if (found != ids_.cend()) return *found;
+    const int id = static_cast<int>(names_.size());
+    names_.append(name);
+    closing_.append(name.startsWith(QLatin1String("</")));
+    open_.append(QList<int>());
+    ids_.insert(name, id);
+    return id;
 }
 
-void TagList::add_close(const QString& closing, int line) {
-    const QString opening = QLatin1Char('<') + closing.mid(2);
+bool TagList::is_open(const QString& name) const {
+    const auto found = ids_.constFind(name);
+    return found != ids_.cend() && !open_[*found].isEmpty();
+}
+
+void TagList::add_open(const QString& name, int line) {
+    const int id = name_id(name);
+    open_[id].append(static_cast<int>(entries_.size()));
+    entries_.append({line, id * 2 + tag_as_found});
+}
+
+void TagList::add_close(const QString& closing, const QString& given_opening, int line) {
+    const int opening = name_id(given_opening.isEmpty() ? QLatin1Char('<') + closing.mid(2) : given_opening);
     QList<int>& waiting = open_[opening];
     if (waiting.isEmpty()) {
-        entries_.append({line, opening, tag_unopened_close, -1});
+        entries_.append({line, opening * 2 + tag_unopened_close});
         return;
     }
     TagEntry& partner = entries_[waiting.takeLast()];
     partner.line = -partner.line;
-    entries_.append({-line, closing, tag_as_found, -1});
+    entries_.append({-line, name_id(closing) * 2 + tag_as_found});
 }
 
-void TagList::assign_levels() {
+// The nesting level of each matched entry; -1 for the unmatched ones.
+std::vector<int> TagList::levels() const {
+    std::vector<int> levels(entries_.size(), -1);
     int depth = 0;
-    for (TagEntry& e : entries_) {
-        e.level = -1;
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        const TagEntry& e = entries_[static_cast<qsizetype>(i)];
         if (e.line >= 0) continue;
-        if (is_closing(e.name)) e.level = depth--;
-        else e.level = ++depth;
+        levels[i] = is_closing(e) ? depth-- : ++depth;
     }
+    return levels;
 }
 
 void TagList::analyse_pairs(ProblemReporter& reporter) {
-    assign_levels();
-    // The next "</TITLE>" after each entry, found in one backward pass.
+    const int title_open = ids_.value(QStringLiteral("<TITLE>"), -1);
+    const int title_close = ids_.value(QStringLiteral("</TITLE>"), -1);
     const int count = static_cast<int>(entries_.size());
-    std::vector<int> next_title_close(count + 1, count);
-    for (int i = count - 1; i >= 0; --i)
-        next_title_close[i] = entries_[i].name == title_close ? i : next_title_close[i + 1];
-
     int title_covered_until = -1;  // a TITLE inside an earlier title's range is reported by that one
     for (int i = 0; i < count; ++i) {
         const TagEntry& e = entries_[i];
-        if (e.name == title_open && i + 1 < count && entries_[i + 1].name != title_close && i > title_covered_until) {
-            const int range_end = next_title_close[i + 1];
-            report_title_contents(i, range_end, reporter);
-            title_covered_until = range_end;
-        }
-        if (e.line > 0) reporter.report_problem_at(e.line, e.kind == tag_as_found ? 3 : 4, e.name);
+        if (e.name() == title_open && i + 1 < count && entries_[i + 1].name() != title_close && i > title_covered_until)
+            title_covered_until = report_title_contents(i, reporter);
+        if (e.line > 0) reporter.report_problem_at(e.line, e.kind() == tag_as_found ? 3 : 4, name_of(e));
     }
-    report_tangled_pairs(reporter);
+    report_tangled_pairs(levels(), reporter);
 }
 
-void TagList::report_title_contents(int title, int range_end, ProblemReporter& reporter) const {
+// Reports the entries between a TITLE and the next "</TITLE>" (or the page's end), and returns where that
+// range ends; the ranges of successive titles do not overlap, so the page's entries are read once.
+int TagList::report_title_contents(int title, ProblemReporter& reporter) const {
+    const int title_close = ids_.value(QStringLiteral("</TITLE>"), -1);
     const int line = std::abs(entries_[title].line);
-    for (int k = title + 1; k < range_end; ++k) reporter.report_problem_at(line, 17, entries_[k].name);
+    int k = title + 1;
+    for (; k < entries_.size() && entries_[k].name() != title_close; ++k)
+        reporter.report_problem_at(line, 17, name_of(entries_[k]));
+    return k;
 }
 
-void TagList::report_tangled_pairs(ProblemReporter& reporter) const {
-    // For each entry the first later entry on the same level, found in one backward pass.
-    const int count = static_cast<int>(entries_.size());
-    std::vector<int> next_same_level(count, -1);
-    QHash<int, int> latest_on_level;
-    for (int i = count - 1; i >= 0; --i) {
-        const int level = entries_[i].level;
-        next_same_level[i] = latest_on_level.value(level, -1);
-        latest_on_level.insert(level, i);
+void TagList::report_tangled_pairs(const std::vector<int>& levels, ProblemReporter& reporter) const {
+    // Each opening entry is checked against the first later entry on its level: one forward pass that keeps
+    // the latest entry per level. The few mismatches are reported in the order of their opening entries.
+    int deepest = 0;
+    for (const int level : levels) deepest = std::max(deepest, level);
+    std::vector<int> latest_on_level(static_cast<std::size_t>(deepest) + 2, -1);
+    std::vector<std::pair<int, int>> tangled;  // opening, closing
+    for (int k = 0; k < entries_.size(); ++k) {
+        int& latest = latest_on_level[static_cast<std::size_t>(levels[k] + 1)];
+        const int j = latest;
+        latest = k;
+        if (j < 0 || is_closing(entries_[j]) || levels[j] < 1) continue;
+        if (QStringView(name_of(entries_[k])).mid(2) != QStringView(name_of(entries_[j])).mid(1)) tangled.push_back({j, k});
     }
-    for (int j = 0; j + 1 < count; ++j) {
-        const TagEntry& opening = entries_[j];
-        if (is_closing(opening.name) || opening.level < 1 || next_same_level[j] < 0) continue;
-        const TagEntry& closing = entries_[next_same_level[j]];
-        if (closing.name.mid(2) == opening.name.mid(1)) continue;
-        const QString expected = QStringLiteral("</") + opening.name.mid(1);
-        reporter.report_problem_at(std::abs(closing.line), 18, closing.name, expected);
+    std::sort(tangled.begin(), tangled.end());
+    for (const auto& [j, k] : tangled) {
+        const QString expected = QStringLiteral("</") + name_of(entries_[j]).mid(1);
+        reporter.report_problem_at(std::abs(entries_[k].line), 18, name_of(entries_[k]), expected);
     }
 }
 

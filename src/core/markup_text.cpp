@@ -51,10 +51,38 @@ QStringView trim_blanks(QStringView text) {
 
 qsizetype index_of_ci(QStringView text, QLatin1StringView keyword, qsizetype from) {
     if (keyword.isEmpty()) return from <= text.size() ? from : -1;
+    from = qMax<qsizetype>(from, 0);
     const char16_t first = static_cast<char16_t>(keyword[0].unicode());
-    for (qsizetype i = qMax<qsizetype>(from, 0); i + keyword.size() <= text.size(); ++i)
-        if (ascii_upper(text[i].unicode()) == first && has_at(text, i, keyword)) return i;
+    if (first < u'A' || first > u'Z') {
+        // A keyword that starts with no letter: its first character is found by the library's fast search.
+        for (qsizetype i = text.indexOf(QChar(first), from); i >= 0 && i + keyword.size() <= text.size();
+             i = text.indexOf(QChar(first), i + 1))
+            if (has_at(text, i, keyword)) return i;
+        return -1;
+    }
+    // Folding the 0x20 bit matches both cases of the letter (and a few other characters has_at rejects).
+    const char16_t folded = first | 0x20;
+    for (qsizetype i = from; i + keyword.size() <= text.size(); ++i)
+        if ((text[i].unicode() | 0x20) == folded && has_at(text, i, keyword)) return i;
     return -1;
+}
+
+void assign_upper(QString& out, QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) {
+            out = text.toString().toUpper();
+            return;
+        }
+    out.resize(text.size());
+    QChar* to = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) to[i] = QChar(ascii_upper(text[i].unicode()));
+}
+
+bool equals_ascii_ci(QStringView text, QStringView upper) {
+    if (text.size() != upper.size()) return false;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() >= 0x80 || ascii_upper(text[i].unicode()) != upper[i].unicode()) return false;
+    return true;
 }
 
 }  // namespace tamsel

@@ -40,4 +40,12 @@ inline bool starts_with_ci(QStringView text, QLatin1StringView keyword) { return
 qsizetype index_of_ci(QStringView text, QLatin1StringView keyword, qsizetype from = 0);
 inline bool contains_ci(QStringView text, QLatin1StringView keyword) { return index_of_ci(text, keyword) >= 0; }
 
+// Sets out to text upper-cased. ASCII text is written into out's own storage, so a buffer kept between
+// calls is not allocated again; other text goes through the full Unicode mapping.
+void assign_upper(QString& out, QStringView text);
+
+// Whether text equals upper (upper-case ASCII) when ASCII letters are folded; text with other characters
+// never does, so a caller falls back to the full Unicode comparison for it.
+bool equals_ascii_ci(QStringView text, QStringView upper);
+
 }  // namespace tamsel

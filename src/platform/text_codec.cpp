@@ -1,5 +1,6 @@
 #include "platform/text_codec.h"
 
+#include <QFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -59,6 +60,70 @@ DecodedText decode_document(const QByteArray& bytes) {
         result.text = decode_1252(bytes);
         result.encoding = TextEncoding::Windows1252;
     }
+    result.line_ends = detect_line_ends(result.text);
+    return result;
+}
+
+namespace {
+
+// Where a UTF-8 sequence that the end of bytes cuts short begins, or the size when none is cut short.
+qsizetype incomplete_tail(QByteArrayView bytes) {
+    for (qsizetype back = 1; back <= 4 && back <= bytes.size(); ++back) {
+        const auto b = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((b & 0xC0) == 0x80) continue;  // a continuation byte: the sequence began further back
+        const int length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+        return length > back ? bytes.size() - back : bytes.size();
+    }
+    return bytes.size();
+}
+
+}  // namespace
+
+std::optional<DecodedText> read_document(const QString& path, qint64* size, qsizetype block) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    *size = 0;
+    DecodedText result;
+    // A UTF-8 file never needs more characters than it has bytes.
+    result.text.reserve(static_cast<qsizetype>(qMax<qint64>(file.size(), 0)));
+    // Each block is decoded up to its last whole sequence; the cut one goes with the next block, so the
+    // decoder never carries a half sequence and a file that ends in one is found out.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QByteArray pending;
+    bool first = true, bom = false;
+    while (!file.atEnd() && !utf8.hasError()) {
+        const QByteArray bytes = file.read(block);
+        if (file.error() != QFileDevice::NoError) return std::nullopt;
+        if (bytes.isEmpty()) break;
+        *size += bytes.size();
+        pending += bytes;
+        QByteArrayView body(pending);
+        if (first && body.size() >= 3) {
+            bom = body.startsWith("\xEF\xBB\xBF");
+            if (bom) body = body.sliced(3);
+            first = false;
+        } else if (first) {
+            continue;  // too short yet to tell whether the file starts with a byte order mark
+        }
+        const qsizetype whole = incomplete_tail(body);
+        result.text += utf8.decode(body.first(whole));
+        pending = body.sliced(whole).toByteArray();
+    }
+    if (first && !pending.isEmpty()) {  // a file of one or two bytes
+        bom = false;
+        result.text += utf8.decode(pending);
+        pending.clear();
+    }
+    if (utf8.hasError() || !pending.isEmpty()) {
+        // Not UTF-8: the whole file once more, as Windows-1252.
+        if (!file.seek(0)) return std::nullopt;
+        const QByteArray all = file.readAll();
+        if (file.error() != QFileDevice::NoError) return std::nullopt;
+        *size = all.size();
+        result.text.clear();
+        return decode_document(all);
+    }
+    result.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
     result.line_ends = detect_line_ends(result.text);
     return result;
 }

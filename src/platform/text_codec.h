@@ -4,6 +4,7 @@
 // control characters of the same code, so every byte survives a round trip.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace tamsel {
 
@@ -24,6 +25,9 @@ int code_1252(QChar c);
 
 // Decodes a document: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
 DecodedText decode_document(const QByteArray& bytes);
+// The file at path decoded as decode_document decodes its bytes, read in blocks so that a large file is not
+// held twice (as bytes and as text); size is set to the file's length. Empty when the file cannot be read.
+std::optional<DecodedText> read_document(const QString& path, qint64* size, qsizetype block = 1 << 20);
 // Every character encoding cannot hold becomes '?', so a caller that must not lose text asks
 // first_unencodable before it writes.
 QByteArray encode_document(const QString& text, TextEncoding encoding);

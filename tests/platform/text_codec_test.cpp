@@ -2,6 +2,8 @@
 #include "platform/text_codec.h"
 #include "support/test_registry.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tamsel;
@@ -82,6 +84,41 @@ private Q_SLOTS:
         QCOMPARE(d.text, text);
         QCOMPARE(int(d.encoding), encoding);
         QCOMPARE(encode_document(d.text, d.encoding), bytes);  // saved as it came
+    }
+
+    // A file read in blocks decodes as its bytes decode whole, wherever the blocks cut it.
+    void files_read_in_blocks_decode_as_whole_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << QByteArray("<P>one</P>\r\n<P>two</P>");
+        QTest::newRow("sequences of two, three and four bytes") << QByteArray("a\xC3\xA9" "b\xE2\x82\xAC" "c\xF0\x9F\x98\x80" "d");
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFok \xC3\xA9");
+        QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFok");
+        QTest::newRow("a no-width space inside the text stays") << QByteArray("ab\xEF\xBB\xBF" "cd");
+        QTest::newRow("invalid late in the file") << QByteArray("abcdefgh caf\xE9");
+        QTest::newRow("cut sequence at the end") << QByteArray("abcdef\xE2\x82");
+        QTest::newRow("one byte") << QByteArray("x");
+        QTest::newRow("one invalid byte") << QByteArray("\x80");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void files_read_in_blocks_decode_as_whole() {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.htm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        const DecodedText whole = decode_document(bytes);
+        for (qsizetype block = 1; block <= 8; ++block) {
+            qint64 size = -1;
+            const std::optional<DecodedText> read = read_document(path, &size, block);
+            QVERIFY(read.has_value());
+            QCOMPARE(read->text, whole.text);
+            QCOMPARE(int(read->encoding), int(whole.encoding));
+            QCOMPARE(size, bytes.size());
+        }
+        qint64 size = 0;
+        QVERIFY(!read_document(dir.filePath("missing.htm"), &size).has_value());
     }
 
     void line_ends_are_detected_data() {
