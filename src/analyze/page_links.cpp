@@ -71,19 +71,36 @@ QString link_value(QStringView line) {
     return value.toString();
 }
 
-// Whether the line holds " HREF" or " SRC": one search for the blanks they start with.
-bool has_link_keyword(QStringView line) {
-    for (qsizetype i = line.indexOf(u' '); i >= 0; i = line.indexOf(u' ', i + 1))
-        if (has_at(line, i, QLatin1StringView(" HREF")) || has_at(line, i, QLatin1StringView(" SRC"))) return true;
-    return false;
+// What a line holds of the keywords a link needs: " HREF" or " SRC", and ".OPEN(". One pass over the
+// line, since most lines hold neither.
+struct LinkKeywords {
+    bool attribute = false;
+    bool open_call = false;
+};
+
+LinkKeywords link_keywords(QStringView line) {
+    LinkKeywords found;
+    const qsizetype size = line.size();
+    const QChar* text = line.data();
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u' ') {
+            const char16_t next = text[i + 1].unicode() | 0x20;
+            if (!found.attribute && (next == u'h' || next == u's'))
+                found.attribute = has_at(line, i, QLatin1StringView(" HREF")) || has_at(line, i, QLatin1StringView(" SRC"));
+        } else if (c == u'.' && !found.open_call) {
+            found.open_call = has_at(line, i, QLatin1StringView(".OPEN("));
+        }
+    }
+    return found;
 }
 
 }  // namespace
 
 LineLink find_line_link(QStringView raw) {
     const QStringView trimmed = trim_blanks(raw);
-    const bool open_call = contains_ci(trimmed, QLatin1StringView(".OPEN("));
-    if (!open_call && !has_link_keyword(trimmed)) return {};
+    const auto [attribute, open_call] = link_keywords(trimmed);
+    if (!attribute && !open_call) return {};
     QString rewritten;
     QStringView line = trimmed;
     if (open_call) {

@@ -70,7 +70,8 @@ CliContext::CliContext(const CommonOptions& options) {
     paths.start_folder = QDir::currentPath();
     paths.program_data = locate_program_data(QCoreApplication::applicationDirPath());
     paths.user_data = locate_user_data();
-    paths.temp = temp_.path();
+    // The commands write no scratch files, so they make no temporary folder (a command run once per file
+    // should not pay for one).
     QString database = options.data_dir;
     if (database.isEmpty()) {
         QString error;
@@ -89,7 +90,7 @@ CliContext::CliContext(const CommonOptions& options) {
         return;
     }
     ws_->config.load_config(*store_, paths.user_data);
-    ok_ = temp_.ok();
+    ok_ = true;
 }
 
 }  // namespace tamsel::cli

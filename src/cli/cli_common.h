@@ -47,7 +47,6 @@ public:
 
 private:
     ConsoleDialogs dialogs_;
-    PrivateTemp temp_;
     std::unique_ptr<QtSettingsStore> user_store_;
     std::unique_ptr<OverlaySettingsStore> store_;
     std::unique_ptr<Workspace> ws_;

@@ -4,8 +4,8 @@ namespace tamsel {
 namespace {
 
 bool blank_beside_equals(const QString& text) {
-    for (qsizetype i = 1; i < text.size(); ++i)
-        if ((text[i] == u'=' && text[i - 1] == u' ') || (text[i] == u' ' && text[i - 1] == u'=')) return true;
+    for (qsizetype i = text.indexOf(u'='); i >= 0; i = text.indexOf(u'=', i + 1))
+        if ((i > 0 && text[i - 1] == u' ') || (i + 1 < text.size() && text[i + 1] == u' ')) return true;
     return false;
 }
 
