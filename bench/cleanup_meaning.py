@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Checks that `tamsel cleanup` keeps the meaning of real pages.
 
-For each page (files given, the *.htm* files of folders given, or a list of paths with --list) the page is
+For each page (files given, the *.htm* files of folders given (not *.html.gz), or a list of paths with --list) the page is
 cleaned with `tamsel cleanup --ignore-errors PAGE -o OUT` and four things are checked:
 
   text     the text a browser shows is the same (below);
@@ -27,7 +27,6 @@ import argparse
 import collections
 import concurrent.futures
 import difflib
-import fnmatch
 import hashlib
 import os
 import re
@@ -331,7 +330,8 @@ def pages_of(paths, list_file):
             walked.add(real)
             dirs.sort()
             for name in sorted(files):
-                if fnmatch.fnmatch(name.lower(), "*.htm*") and not name.endswith("$"):
+                # as tamsel's site walk: what follows the last "." begins with "htm" (no "page.html.gz")
+                if name.lower().rsplit(".", 1)[-1].startswith("htm") and not name.endswith("$"):
                     add(os.path.join(folder, name))
     return found
 

@@ -2,6 +2,7 @@
 
 #include "analyze/javascript_formatter.h"
 #include "analyze/line_emitter.h"
+#include "analyze/margin_line.h"
 #include "analyze/stylesheet_formatter.h"
 #include "analyze/vbscript_formatter.h"
 #include "core/markup_text.h"
@@ -71,79 +72,6 @@ QString with_upper_name(const QString& tag, const TagName& name) {
     return out;
 }
 
-// Which characters of an output line may be touched: blanks inside quotes, comments or a "<% %>" or
-// "<? ?>" server block are never dropped or broken at. Fed the characters of a line in order.
-class LineGuard {
-public:
-    // Whether line[i] stands outside quotes, comments and server blocks.
-    bool outside(QStringView line, qsizetype i) {
-        const QChar c = line[i];
-        const QChar next = i + 1 < line.size() ? line[i + 1] : QChar();
-        if (comment_from_ >= 0) {  // ends at the first "-->" that is not part of its "<!--", as in the scanner
-            if (c == QLatin1Char('>') && i - comment_from_ >= 6 && line[i - 1] == QLatin1Char('-') &&
-                line[i - 2] == QLatin1Char('-'))
-                comment_from_ = -1;
-            return false;
-        }
-        if (skip_mark_) {  // the "%" or "?" of the opening mark
-            skip_mark_ = false;
-            return false;
-        }
-        if (closing_server_) {
-            closing_server_ = false;
-            server_ = QChar();
-            return false;
-        }
-        if (!server_.isNull()) {
-            closing_server_ = c == server_ && next == QLatin1Char('>');
-            return false;
-        }
-        if (!quote_.isNull()) {
-            if (c == quote_) quote_ = QChar();
-            return false;
-        }
-        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote_ = c;
-            return false;
-        }
-        if (c == QLatin1Char('<') && (next == QLatin1Char('%') || next == QLatin1Char('?'))) {
-            server_ = next;
-            skip_mark_ = true;
-            return false;
-        }
-        if (c == QLatin1Char('<') && line.mid(i, 4) == u"<!--") {
-            comment_from_ = i;
-            return false;
-        }
-        return true;
-    }
-
-private:
-    qsizetype comment_from_ = -1;
-    QChar quote_;
-    QChar server_;
-    bool closing_server_ = false;
-    bool skip_mark_ = false;
-};
-
-QString without_blanks_after_gt(QStringView line) {
-    QString out;
-    out.reserve(line.size());
-    LineGuard guard;
-    bool after_gt = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        const bool outside = guard.outside(line, i);
-        if (c == QLatin1Char(' ')) {
-            if (!(outside && after_gt)) out.append(c);
-            continue;
-        }
-        after_gt = c == QLatin1Char('>');
-        out.append(c);
-    }
-    return out;
-}
-
 bool spans_fit(const TokenStream& t) {
     if (t.spans.isEmpty() || t.spans.size() != t.lines.size()) return false;
     qsizetype previous_end = 0;
@@ -161,8 +89,8 @@ public:
           db_(db),
           has_spans_(spans_fit(tokens)),
           tag_case_(config.config_flag(tag_case)),
-          margin_(config.config_int(right_margin)),
           out_(config.config_int(level_indent)),
+          line_(out_, config.config_int(right_margin)),
           vbscript_(db.vocabulary(), config.config_flag(script_break)) {}
 
     QString run(ProgressModel* progress);
@@ -178,12 +106,13 @@ private:
     qsizetype verbatim_end(qsizetype i, const VerbatimElement& element) const;
     qsizetype append_server_block(qsizetype i);
     void end_segment();
-    void add_text(QStringView text, bool page_has_blank = true, bool end_line = true);
+    void add_text(QStringView text, bool page_has_blank = true, bool end_line = true) {
+        line_.add_text(text, page_has_blank, end_line);
+    }
     bool blank_before(qsizetype i) const;
     bool runs_on(qsizetype i) const;
     bool after_empty_element(qsizetype i) const;
-    void wrap_and_write(QStringView line, int width, bool end_line);
-    void flush_line() { add_text({}); }
+    void flush_line() { line_.flush(); }
 
     QString cased(const QString& tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag; }
     QStringView raw(qsizetype i) const;
@@ -194,9 +123,8 @@ private:
     const TagDatabase& db_;
     const bool has_spans_;
     const bool tag_case_;
-    const int margin_;
     LineEmitter out_;
-    QString line_;  // tags waiting on the output line
+    MarginLine line_;  // tags and text waiting on the output line
     qsizetype page_taken_ = 0;  // how much of the page a verbatim piece or server block has written
     Segment segment_ = Segment::text;
     bool javascript_ = true;
@@ -284,7 +212,7 @@ void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool 
     const TagRecord& record = index >= 0 ? db_.tags()[index] : unknown_tag;
     if (name.closing ? record.break_before_close : record.break_before_open) {
         flush_line();
-        line_ = text;
+        line_.append(text);
         if (name.closing && record.indent) out_.close_level();
     } else {
         join_line(text, page_has_blank);
@@ -371,7 +299,7 @@ qsizetype CleanupFormatter::append_server_block(qsizetype i) {
 // Markup that stays on the output line. Where the page has a blank before it, a line break stands in for
 // the blank: two inline elements the page keeps apart stay apart.
 void CleanupFormatter::join_line(QStringView markup, bool page_has_blank) {
-    if (page_has_blank && !trimmed_view(line_).isEmpty()) flush_line();
+    if (page_has_blank && !line_.empty()) flush_line();
     line_.append(markup);
 }
 
@@ -379,57 +307,6 @@ void CleanupFormatter::join_line(QStringView markup, bool page_has_blank) {
 void CleanupFormatter::end_segment() {
     stylesheet_.flush(out_);
     javascript_formatter_.finish(out_);
-}
-
-// Every text ends its output line, unless end_line is off. Blanks after a ">" go, and a line longer than the
-// margin is cut at the first blank beyond it (or the last one before it) that is outside quotes and server
-// blocks. Text directly after a tag joins it without a blank unless the page has one there (inside a quoted
-// value it stays).
-void CleanupFormatter::add_text(QStringView text, bool page_has_blank, bool end_line) {
-    QString line = trimmed_view(line_).toString();
-    line_.clear();
-    if (!text.isEmpty()) {
-        if (!line.isEmpty() && (page_has_blank || !line.endsWith(QLatin1Char('>')))) line.append(QLatin1Char(' '));
-        line.append(text);
-    }
-    line = trimmed_view(line).toString();
-    if (line.isEmpty()) return;
-    int width = margin_ - out_.indentation_width();
-    if (width < 32) width = margin_;
-    wrap_and_write(without_blanks_after_gt(line), width, end_line);
-}
-
-// Writes the line cut at the margin; without end_line its last piece stays on the output line when it fits.
-void CleanupFormatter::wrap_and_write(QStringView line, int width, bool end_line) {
-    LineGuard guard;
-    qsizetype start = 0;
-    qsizetype i = 0;  // the guard has seen every character before i
-    while (line.size() - start > width) {
-        qsizetype cut = -1;
-        qsizetype last = -1;
-        for (; i < line.size(); ++i) {
-            if (!guard.outside(line, i) || line[i] != QLatin1Char(' ')) continue;
-            if (i - start >= width) {
-                cut = i;
-                break;
-            }
-            last = i;
-        }
-        if (cut < 0) cut = last;
-        if (cut < 0) break;
-        out_.write_line(trimmed_view(line.mid(start, cut - start)));
-        if (i == line.size()) {  // no blank beyond the margin: the rest cannot be cut again
-            start = cut + 1;
-            break;
-        }
-        for (i = cut + 1; i < line.size() && line[i] == QLatin1Char(' '); ++i) guard.outside(line, i);
-        start = i;
-    }
-    // What stays on the line is read again with the next text: only a piece that fits the margin stays, so
-    // that a page running on without a blank for ever is not read over and over.
-    const QStringView rest = trimmed_view(line.mid(start));
-    if (end_line || rest.size() > width) out_.write_line(rest);
-    else line_ = rest.toString();
 }
 
 bool CleanupFormatter::blank_before(qsizetype i) const {

@@ -22,8 +22,7 @@ int LineEmitter::indentation_width() const {
 void LineEmitter::write_line(QStringView line) {
     const QStringView text = right_trimmed_view(line);
     if (trimmed_view(text).isEmpty()) return;
-    const int width = indentation_width();
-    text_.append(QString(width, QLatin1Char(' ')));
+    text_.resize(text_.size() + indentation_width(), QLatin1Char(' '));
     // Line breaks inside come from the page as CR LF or LF; the result has CR LF throughout.
     qsizetype from = 0;
     for (qsizetype nl = text.indexOf(QLatin1Char('\n')); nl >= 0; nl = text.indexOf(QLatin1Char('\n'), from)) {

@@ -50,9 +50,9 @@ private Q_SLOTS:
             << "<p align=Left>a<!--note--><%=Now%><br/>b" << "case" << QStringList{"<P align=Left>a<!--note--><%=Now%><BR/>b"};
         QTest::newRow("a comment stands as the page has it")
             << "<P>a<!-- a  > <b>\n   keep  -->b" << "case" << QStringList{"<P>a<!-- a  > <b>", "   keep  -->b"};
-        QTest::newRow("a comment is never cut")
+        QTest::newRow("a comment is never cut, the blank after it stays a break")
             << "<P>x <!-- one two three four five six seven eight nine --> y" << "margin"
-            << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->y"};
+            << QStringList{"<P>x", "<!-- one two three four five six seven eight nine -->", "y"};
         QTest::newRow("a tag closing itself holds no script and opens no level")
             << "<SCRIPT SRC=\"a.js\"/><B>x</B> <DIV/><DIV>a</DIV>" << ""
             << QStringList{"<SCRIPT SRC=\"a.js\"/><B>x", "</B>", "<DIV/>", "<DIV>", "   a", "</DIV>"};
@@ -61,15 +61,18 @@ private Q_SLOTS:
         QTest::newRow("cut at the first blank beyond the margin")
             << "<P>aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk" << "margin"
             << QStringList{"<P>aaaa bbbb cccc dddd eeee ffff gggg hhhh", "iiii jjjj kkkk"};
-        QTest::newRow("without a blank beyond the margin, cut at the last one")
+        QTest::newRow("without a blank beyond the margin, the line stays whole")
             << "aaaa bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb" << "margin"
-            << QStringList{"aaaa", "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"};
+            << QStringList{"aaaa bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"};
+        QTest::newRow("text running on into a tag stays joined past the margin")
+            << "<P>aaaa <A HREF=\"x\">" + QString(40, QLatin1Char('h')) + "</A>, iiii" << "margin"
+            << QStringList{"<P>aaaa", "<A HREF=\"x\">" + QString(40, QLatin1Char('h')) + "</A>,", "iiii"};
         QTest::newRow("a quoted value is never cut")
             << "<IMG SRC=x.gif ALT=\"one two three four five six seven eight\" WIDTH=1>" << "margin"
             << QStringList{"<IMG SRC=x.gif ALT=\"one two three four five six seven eight\"", "WIDTH=1>"};
-        QTest::newRow("a server block is never cut")
+        QTest::newRow("a server block is never cut, the blank after it stays a break")
             << "<%= Server.HTMLEncode(Request(\"q\")) & \" \" & Session(\"name\") & \" \" & x %> text" << "margin"
-            << QStringList{"<%= Server.HTMLEncode(Request(\"q\")) & \" \" & Session(\"name\") & \" \" & x %>text"};
+            << QStringList{"<%= Server.HTMLEncode(Request(\"q\")) & \" \" & Session(\"name\") & \" \" & x %>", "text"};
     }
     void tags_are_laid_out_by_their_flags() {
         QFETCH(QString, page);
@@ -116,7 +119,7 @@ private Q_SLOTS:
     void server_blocks_and_quoted_values_keep_their_line_breaks() {
         const QString asp = QStringLiteral("<% If a > b Then\n     x = 1\n   End If %>");
         QCOMPARE(cleaned(QStringLiteral("<P>") + asp + QStringLiteral(" done")),
-                 QStringLiteral("<P>") + QString(asp).replace(QStringLiteral("\n"), QStringLiteral("\r\n")) + QStringLiteral("done\r\n"));
+                 QStringLiteral("<P>") + QString(asp).replace(QStringLiteral("\n"), QStringLiteral("\r\n")) + QStringLiteral(" done\r\n"));
         const QString handler = QStringLiteral("<A HREF=x\n   onclick=\"a = 1\n   b = 2\">go</A>");
         QCOMPARE(cleaned(handler), QStringLiteral("<A HREF=x onclick=\"a = 1\r\n   b = 2\">go\r\n</A>\r\n"));
     }
