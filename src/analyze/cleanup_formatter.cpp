@@ -10,6 +10,8 @@
 #include "settings/config_table.h"
 #include "tagdb/tag_database.h"
 
+#include <QHash>
+
 #include <array>
 
 namespace tamsel {
@@ -37,18 +39,22 @@ struct TagName {
     qsizetype name_end = 0;  // the "<", the name and the blank after it: the part tag_case upper-cases
 };
 
-// The name as the scanner finds it: up to the first blank, or up to the last character.
-TagName tag_name(QStringView tag) {
+// The name as the scanner finds it: up to the first blank, or up to the last character. Fills out, whose
+// name keeps its room from one tag to the next.
+void read_tag_name(QStringView tag, TagName& out) {
     const qsizetype blank = tag.indexOf(QLatin1Char(' '));
+    out.name_end = std::max<qsizetype>(0, blank >= 0 ? blank + 1 : tag.size() - 1);
+    QStringView name = tag.mid(1, std::max<qsizetype>(0, out.name_end - 1));
+    out.closing = name.startsWith(QLatin1Char('/'));
+    if (out.closing) name = name.sliced(1);
+    name = name.trimmed();
+    if (name.startsWith(QLatin1Char('!'))) name = u"!";
+    assign_upper(out.name, name);
+}
+
+TagName tag_name(QStringView tag) {
     TagName t;
-    t.name_end = std::max<qsizetype>(0, blank >= 0 ? blank + 1 : tag.size() - 1);
-    QString name = tag.mid(1, std::max<qsizetype>(0, t.name_end - 1)).toString();
-    if (name.startsWith(QLatin1Char('/'))) {
-        t.closing = true;
-        name.remove(0, 1);
-    }
-    t.name = name.trimmed().toUpper();
-    if (t.name.startsWith(QLatin1Char('!'))) t.name = QStringLiteral("!");
+    read_tag_name(tag, t);
     return t;
 }
 
@@ -84,12 +90,12 @@ bool spans_fit(const TokenStream& t) {
 
 class CleanupFormatter {
 public:
-    CleanupFormatter(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config)
+    CleanupFormatter(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end)
         : tokens_(tokens),
           db_(db),
           has_spans_(spans_fit(tokens)),
           tag_case_(config.config_flag(tag_case)),
-          out_(config.config_int(level_indent)),
+          out_(config.config_int(level_indent), line_end),
           line_(out_, config.config_int(right_margin)),
           vbscript_(db.vocabulary(), config.config_flag(script_break)) {}
 
@@ -114,6 +120,7 @@ private:
     bool after_empty_element(qsizetype i) const;
     void flush_line() { line_.flush(); }
 
+    const TagRecord* record_of(const QString& upper_name) const;
     QString cased(const QString& tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag; }
     QStringView raw(qsizetype i) const;
     QStringView gap(qsizetype i) const;
@@ -123,6 +130,9 @@ private:
     const TagDatabase& db_;
     const bool has_spans_;
     const bool tag_case_;
+    mutable QHash<QString, const TagRecord*> records_;  // by upper-case name; null for a tag the database lacks
+    TagName current_name_;       // the name of the tag being laid out, kept for its room
+    mutable TagName next_name_;  // the names runs_on and after_empty_element read, kept for their room
     LineEmitter out_;
     MarginLine line_;  // tags and text waiting on the output line
     qsizetype page_taken_ = 0;  // how much of the page a verbatim piece or server block has written
@@ -136,6 +146,8 @@ private:
 QString CleanupFormatter::run(ProgressModel* progress) {
     segment_ = tokens_.began_in_script ? Segment::script : tokens_.began_in_style ? Segment::style : Segment::text;
     javascript_ = tokens_.javascript;
+    // Indentation and CR LF make the result somewhat longer than the page.
+    out_.reserve(tokens_.page.size() + tokens_.page.size() / 4);
     const qsizetype count = tokens_.lines.size();
     if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
     for (qsizetype i = 0; i < count;) {
@@ -195,7 +207,8 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     const QString& line = tokens_.lines[i];
     if (has_spans_ && (line.startsWith(u"<%") || line.startsWith(u"<?"))) return append_server_block(i);
     const QString tag = tag_text(i);
-    const TagName name = tag_name(tag);
+    TagName& name = current_name_;
+    read_tag_name(tag, name);
     if (!name.closing)
         for (const VerbatimElement& element : verbatim_elements)
             if (name.name == element.name) return format_verbatim(i, element);
@@ -206,10 +219,10 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
 void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool page_has_blank) {
     enter_segment_of(tag);
     const QString text = tag_case_ ? with_upper_name(tag, name) : tag;
-    const int index = db_.lookup_tag(name.name);
     // A tag the database does not know lays out with every flag off.
     static const TagRecord unknown_tag;
-    const TagRecord& record = index >= 0 ? db_.tags()[index] : unknown_tag;
+    const TagRecord* known = record_of(name.name);
+    const TagRecord& record = known ? *known : unknown_tag;
     if (name.closing ? record.break_before_close : record.break_before_open) {
         flush_line();
         line_.append(text);
@@ -260,10 +273,11 @@ qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& ele
     const qsizetype count = tokens_.lines.size();
     if (element.ending == Ending::never) return count;
     int depth = 0;
+    TagName t;
     for (qsizetype k = i + 1; k < count; ++k) {
         const QString& line = tokens_.lines[k];
         if (!line.startsWith(QLatin1Char('<'))) continue;
-        const TagName t = tag_name(line);
+        read_tag_name(line, t);
         if (t.name != element.name) continue;
         if (!t.closing) {
             if (element.ending == Ending::nested) ++depth;
@@ -318,10 +332,11 @@ bool CleanupFormatter::blank_before(qsizetype i) const {
 // other tag may go, as the line break that ends the text before the tag separates just as well.
 bool CleanupFormatter::after_empty_element(qsizetype i) const {
     if (!blank_before(i) || !tokens_.lines[i - 1].startsWith(QLatin1Char('<'))) return false;
-    const TagName name = tag_name(tokens_.lines[i - 1]);
+    TagName& name = next_name_;
+    read_tag_name(tokens_.lines[i - 1], name);
     if (name.closing || name.name == u"!") return false;
-    const int index = db_.lookup_tag(name.name);
-    return index >= 0 && !db_.tags()[index].is_container();
+    const TagRecord* record = record_of(name.name);
+    return record && !record->is_container();
 }
 
 // Whether the text at i runs straight on, through inline tags and with no blank on the way, into more text
@@ -333,17 +348,27 @@ bool CleanupFormatter::runs_on(qsizetype i) const {
     for (qsizetype k = i + 1; k < tokens_.lines.size() && !blank_before(k); ++k) {
         const QString& line = tokens_.lines[k];
         if (!line.startsWith(QLatin1Char('<')) || line.startsWith(u"<%") || line.startsWith(u"<?")) return true;
-        const TagName name = tag_name(line);
+        TagName& name = next_name_;
+        read_tag_name(line, name);
         if (name.name == u"SCRIPT" || name.name == u"STYLE") return false;
         for (const VerbatimElement& element : verbatim_elements)
             if (name.name == element.name) return false;
-        const int index = db_.lookup_tag(name.name);
-        if (index < 0) continue;
-        const TagRecord& r = db_.tags()[index];
+        const TagRecord* record = record_of(name.name);
+        if (!record) continue;
+        const TagRecord& r = *record;
         if (name.closing ? (r.break_before_close || r.break_after_close) : (r.break_before_open || r.break_after_open))
             return false;
     }
     return false;
+}
+
+const TagRecord* CleanupFormatter::record_of(const QString& upper_name) const {
+    auto found = records_.constFind(upper_name);
+    if (found == records_.constEnd()) {
+        const int index = db_.lookup_tag(upper_name);
+        found = records_.insert(upper_name, index >= 0 ? &db_.tags()[index] : nullptr);
+    }
+    return *found;
 }
 
 QStringView CleanupFormatter::raw(qsizetype i) const {
@@ -391,8 +416,9 @@ QString CleanupFormatter::tag_text(qsizetype i) const {
 
 }  // namespace
 
-QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress) {
-    return CleanupFormatter(tokens, db, config).run(progress);
+QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
+                    QStringView line_end) {
+    return CleanupFormatter(tokens, db, config, line_end).run(progress);
 }
 
 }  // namespace tamsel

@@ -15,10 +15,11 @@ class ConfigTable;
 class ProgressModel;
 class TagDatabase;
 
-// The reformatted page, lines ended by CR LF. Reads "tag_case", "level_indent", "right_margin" and
+// The reformatted page, lines ended by line_end (line breaks the page keeps inside a PRE or a server
+// block included). Reads "tag_case", "level_indent", "right_margin" and
 // "script_break" from config, the layout flags from the tag database and the written forms of VBScript words
 // from its Vocabulary. With progress, shows the work as "Cleanup", one step a token line.
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config,
-                    ProgressModel* progress = nullptr);
+                    ProgressModel* progress = nullptr, QStringView line_end = u"\r\n");
 
 }  // namespace tamsel

@@ -1,6 +1,6 @@
 #pragma once
 // The formatted text the cleanup formatters write into: finished lines, each indented by the nesting level
-// they share, ended by CR LF.
+// they share, ended by the page's line end (CR LF unless told).
 #include <QString>
 #include <QStringView>
 
@@ -11,13 +11,15 @@ constexpr int max_indentation = 33;
 
 class LineEmitter {
 public:
-    explicit LineEmitter(int level_indent) : step_(level_indent > 0 ? level_indent : 0) {}
+    explicit LineEmitter(int level_indent, QStringView line_end = u"\r\n")
+        : step_(level_indent > 0 ? level_indent : 0), line_end_(line_end.toString()) {}
 
     // Writes the indentation and the line, right-trimmed; a line of blanks is not written. A line may hold
-    // line breaks (a block kept as the page had it): the lines after the first are written as they stand.
+    // line breaks (a block kept as the page had it): the lines after the first are written as they stand,
+    // each ended by the line end.
     void write_line(QStringView line);
     // A line holding one blank: the separator after a script procedure.
-    void write_blank_line() { text_ += QStringLiteral(" \r\n"); }
+    void write_blank_line() { text_.append(QLatin1Char(' ')).append(line_end_); }
 
     int level() const { return level_; }
     void open_level() { ++level_; }
@@ -28,9 +30,12 @@ public:
 
     const QString& text() const { return text_; }
     QString take() { return std::move(text_); }
+    // Room for about this many characters, so that a big page is not copied as its result grows.
+    void reserve(qsizetype size) { text_.reserve(size); }
 
 private:
     int step_;
+    QString line_end_;
     int level_ = 0;
     QString text_;
 };

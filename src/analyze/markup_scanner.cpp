@@ -93,7 +93,13 @@ bool MarkupScanner::scan_file(const QString& path, const QString& document) {
 
 void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& path, const QString& document) {
     start_file(path, document);
-    if (mode_ == AnalyzeMode::cleanup) tokens_.page = text;
+    if (mode_ == AnalyzeMode::cleanup) {
+        tokens_.page = text;
+        // Room for a token every few characters, so that the lists are not copied as they grow on a big
+        // page: memory that is reserved and never used costs nothing.
+        tokens_.lines.reserve(text.size() / 8 + 16);
+        tokens_.spans.reserve(text.size() / 8 + 16);
+    }
     const QStringView all(text);
     qsizetype start = 0;
     while (start < all.size()) {

@@ -3,18 +3,11 @@
 #include "analyze/cleanup_formatter.h"
 
 namespace tamsel {
-namespace {
-
-// The formatter ends its lines with CR LF.
-QString with_line_ends(QString text, LineEnds ends) {
-    if (ends != LineEnds::CrLf) text.replace(QStringLiteral("\r\n"), line_end_text(ends));
-    return text;
-}
-
-}  // namespace
 
 PageCleanup::PageCleanup(const TagDatabase& db, ResultList& results, MetaSlots& metas)
-    : db_(db), results_(results), scanner_(db, results, metas, AnalyzeMode::cleanup) {}
+    : db_(db), results_(results), scanner_(db, results, metas, AnalyzeMode::cleanup) {
+    scanner_.collect_links = false;  // a cleanup reports problems; the links are the site analysis's
+}
 
 void PageCleanup::scan_text(const QString& text, const QString& document, ProgressModel* progress) {
     results_.clear();
@@ -32,7 +25,7 @@ bool PageCleanup::scan_file(const QString& copy, const QString& document, Progre
 }
 
 QString PageCleanup::format(const ConfigTable& config, LineEnds ends, ProgressModel* progress) const {
-    return with_line_ends(format_page(scanner_.tokens(), db_, config, progress), ends);
+    return format_page(scanner_.tokens(), db_, config, progress, line_end_text(ends));
 }
 
 QString clean_page(const QString& text, const QString& document, const TagDatabase& db, const ConfigTable& config) {
