@@ -20,7 +20,8 @@ now() { echo "${EPOCHREALTIME/[,.]/}"; }  # microseconds
 seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", (b - a) / 1e6 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 mb() { awk -v n="$1" 'BEGIN { printf "%.1f", n / 1e6 }'; }
-pages_of() { find -L "$1" -type f -iname '*.htm*' ! -name '*$' -print0; }
+# Pages as tamsel's site walk takes them: what follows the last "." begins with "htm" (no "page.html.gz").
+pages_of() { find -L "$1" -type f -iregex '.*\.htm[^./]*' ! -name '*$' -print0; }
 
 echo "check a whole site: tamsel check FOLDER, and tidy -q -e over the same pages (xargs)"
 printf '  %-16s %6s %7s %10s %10s %13s\n' site pages MB "tamsel s" "tidy s" "tamsel/tidy"
@@ -40,7 +41,7 @@ done
 folder=/usr/share/doc/python3.11/html
 if [ -d "$folder" ]; then
   echo "cleanup, one process a page, the 40 largest pages of python3.11-doc: tamsel cleanup --ignore-errors and tidy -q -i"
-  find -L "$folder" -type f -iname '*.htm*' -printf '%s\t%p\n' | sort -rn | head -n 40 | cut -f 2- >"$work/largest"
+  find -L "$folder" -type f -iregex '.*\.htm[^./]*' -printf '%s\t%p\n' | sort -rn | head -n 40 | cut -f 2- >"$work/largest"
   bytes=$(tr '\n' '\0' <"$work/largest" | xargs -0 cat | wc -c)
   t0=$(now)
   while IFS= read -r page; do "$tamsel" cleanup --data "$data" --ignore-errors "$page" >/dev/null 2>&1; done <"$work/largest"

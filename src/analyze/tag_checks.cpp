@@ -96,8 +96,7 @@ const TagChecker::TagFacts& TagChecker::facts_of(const QString& upper_name) {
         facts.key = record.key;
         facts.open_form = QLatin1Char('<') + upper_name + QLatin1Char('>');
         facts.close_form = QStringLiteral("</") + upper_name + QLatin1Char('>');
-        for (const int i : db_.attributes_of(record.key)) {
-            const AttrRecord& attr = db_.attrs()[i];
+        for (const AttrRecord& attr : db_.attribute_records_of(record.key)) {
             facts.attributes.insert(attr.name.toUpper());
             if (attr.required) facts.required.append(attr.name);
         }

@@ -87,8 +87,9 @@ bool seed_user_data(const QString& program_data, const QString& user_data, QStri
         if (!QFile::exists(shipped)) continue;  // the loader reports the missing file
         const QByteArray shipped_hash = file_hash(shipped);
         const bool missing = !QFile::exists(mine);
-        const bool untouched = seeded.contains(base) && file_hash(mine) == seeded.value(base);
-        if (!missing && !(untouched && shipped_hash != seeded.value(base))) continue;
+        // The user's copy is read only when a newer shipped file could replace it.
+        const bool update = seeded.contains(base) && shipped_hash != seeded.value(base);
+        if (!missing && !(update && file_hash(mine) == seeded.value(base))) continue;
         if (!copy_over(shipped, mine, error)) return false;
         seeded.insert(base, shipped_hash);
         changed = true;

@@ -11,7 +11,10 @@ namespace {
 
 class ByteReader {
 public:
-    explicit ByteReader(const QByteArray& bytes) : bytes_(bytes) {}
+    explicit ByteReader(const QByteArray& bytes, qsizetype pos = 0) : bytes_(bytes), pos_(pos) {}
+
+    qsizetype pos() const { return pos_; }
+    void seek(qsizetype pos) { pos_ = pos; }
 
     std::uint8_t byte() {
         if (pos_ >= bytes_.size()) return 0;
@@ -26,16 +29,20 @@ public:
     // Texts repeat a great deal (every tag has the same global attributes): each distinct text is decoded
     // once and shared by the records that hold it.
     QString text() {
-        const auto length = static_cast<std::uint16_t>(int16());
-        // A text cut off by the end of the file keeps what is there.
-        const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, length);
-        const QByteArrayView raw(bytes_.constData() + pos_, available);
-        pos_ += available;
+        const QByteArrayView raw = raw_text();
         if (raw.isEmpty()) return QString();
         if (const auto it = decoded_.constFind(raw); it != decoded_.constEnd()) return *it;
         const QString text = decode_1252(raw.toByteArray());
         decoded_.insert(raw, text);
         return text;
+    }
+    // The bytes of a text, not decoded. A text cut off by the end of the file keeps what is there.
+    QByteArrayView raw_text() {
+        const auto length = static_cast<std::uint16_t>(int16());
+        const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, length);
+        const QByteArrayView raw(bytes_.constData() + pos_, available);
+        pos_ += available;
+        return raw;
     }
     QByteArray bytes(qsizetype n, bool pad = true) {
         const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, n);
@@ -132,16 +139,54 @@ QByteArray serialize_tags(const Table<TagRecord>& table) {
     });
 }
 
-Table<AttrRecord> parse_attrs(const QByteArray& bytes) {
-    return parse_table<AttrRecord>(bytes, [](ByteReader& in) {
-        AttrRecord r;
-        r.tag = in.text();
-        r.name = in.text();
-        r.type = in.byte();
-        r.choices = in.text();
-        r.required = in.flag();
-        return r;
-    });
+namespace {
+
+AttrRecord read_attr(ByteReader& in) {
+    AttrRecord r;
+    r.tag = in.text();
+    r.name = in.text();
+    r.type = in.byte();
+    r.choices = in.text();
+    r.required = in.flag();
+    return r;
+}
+
+}  // namespace
+
+Table<AttrRecord> parse_attrs(const QByteArray& bytes) { return parse_table<AttrRecord>(bytes, read_attr); }
+
+QHash<QString, QList<qsizetype>> index_attr_records(const QByteArray& bytes) {
+    QHash<QString, QList<qsizetype>> index;
+    ByteReader in(bytes);
+    const int count = in.count();
+    QByteArrayView previous_tag;
+    QList<qsizetype>* offsets = nullptr;  // of the tag of the record before; valid until the next insert
+    for (int i = 1; i <= count; ++i) {
+        const qsizetype offset = in.pos();
+        const QByteArrayView tag = in.raw_text();
+        in.raw_text();
+        in.byte();
+        in.raw_text();
+        in.int16();
+        // The records of a tag mostly follow one another: its key is decoded once per run.
+        if (!offsets || tag != previous_tag) {
+            offsets = &index[tag.isEmpty() ? QString() : decode_1252(tag.toByteArray())];
+            previous_tag = tag;
+        }
+        offsets->append(offset);
+    }
+    return index;
+}
+
+QList<AttrRecord> parse_attrs_at(const QByteArray& bytes, const QList<qsizetype>& offsets) {
+    QList<AttrRecord> records;
+    records.reserve(offsets.size());
+    ByteReader in(bytes);
+    for (const qsizetype offset : offsets) {
+        in.seek(offset);
+        records.append(read_attr(in));
+    }
+    return records;
 }
 
 QByteArray serialize_attrs(const Table<AttrRecord>& table) {

@@ -5,6 +5,7 @@
 #include "tagdb/records.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 
 namespace tamsel {
@@ -15,6 +16,10 @@ using Table = QList<Record>;
 
 Table<TagRecord> parse_tags(const QByteArray& bytes);
 Table<AttrRecord> parse_attrs(const QByteArray& bytes);
+// The attribute table file read a tag at a time: where each record begins, by the key of its tag, and the
+// records that begin at offsets, in that order.
+QHash<QString, QList<qsizetype>> index_attr_records(const QByteArray& bytes);
+QList<AttrRecord> parse_attrs_at(const QByteArray& bytes, const QList<qsizetype>& offsets);
 Table<StylesheetRecord> parse_stylesheet(const QByteArray& bytes);
 Table<ColorRecord> parse_colors(const QByteArray& bytes);
 ConfigRecord parse_config(const QByteArray& bytes);

@@ -86,7 +86,11 @@ bool TagDatabase::load_database(const QString& dir) {
         const QByteArray bytes = read_file(path);
         if (base == QLatin1String("Config")) config_ = parse_config(bytes);
         else if (base == QLatin1String("HTML_Tags")) tags_ = parse_tags(bytes);
-        else if (base == QLatin1String("HTML_Attr")) attrs_ = parse_attrs(bytes);
+        else if (base == QLatin1String("HTML_Attr")) {
+            attr_bytes_ = bytes;
+            attr_offsets_ = index_attr_records(bytes);
+            attrs_loaded_ = false;
+        }
         else if (base == QLatin1String("Stylesheet")) stylesheet_ = parse_stylesheet(bytes);
         else if (base == QLatin1String("Vocabulary")) {
             vocabulary_ = parse_vocabulary(bytes);
@@ -110,7 +114,7 @@ SaveResult TagDatabase::save_database(const QString& dir) {
     if (tags_need_sort && tag_count() >= 1) sort_tags();
     if (SaveResult r = write_atomically(path("HTML_Tags"), serialize_tags(tags_)); !r.ok) return r;
     if (attrs_need_sort && attr_count() >= 1) sort_attrs();
-    if (SaveResult r = write_atomically(path("HTML_Attr"), serialize_attrs(attrs_)); !r.ok) return r;
+    if (SaveResult r = write_atomically(path("HTML_Attr"), serialize_attrs(attrs())); !r.ok) return r;
     return write_atomically(path("Stylesheet"), serialize_stylesheet(stylesheet_));
 }
 
@@ -122,6 +126,7 @@ void TagDatabase::sort_tags() {
 }
 
 void TagDatabase::sort_attrs() {
+    load_attrs();
     attrs_need_sort = false;
     const auto deleted = [](const AttrRecord& r) { return r.tag == deleted_marker; };
     sort_slots(attrs_, attr_less, deleted);
@@ -149,6 +154,7 @@ int TagDatabase::lookup_tag(const QString& name, QString* upper_name) const {
 }
 
 Table<AttrRecord>& TagDatabase::edit_attrs() {
+    load_attrs();
     attr_index_valid_ = false;
     return attrs_;
 }
@@ -164,6 +170,22 @@ void TagDatabase::rebuild_attr_index() const {
     attr_index_.clear();
     for (int i = 1; i <= attr_count(); ++i) attr_index_[attrs_[i].tag].append(i);
     attr_index_valid_ = true;
+}
+
+QList<AttrRecord> TagDatabase::attribute_records_of(const QString& tag_key) const {
+    if (!attrs_loaded_) return parse_attrs_at(attr_bytes_, attr_offsets_.value(tag_key));
+    QList<AttrRecord> records;
+    for (const int i : attributes_of(tag_key)) records.append(attrs_[i]);
+    return records;
+}
+
+void TagDatabase::load_attrs() const {
+    if (attrs_loaded_) return;
+    attrs_ = parse_attrs(attr_bytes_);
+    attr_bytes_.clear();
+    attr_offsets_.clear();
+    attrs_loaded_ = true;
+    attr_index_valid_ = false;
 }
 
 }  // namespace tamsel

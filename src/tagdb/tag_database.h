@@ -47,21 +47,28 @@ public:
     int lookup_tag(const QString& name, QString* upper_name = nullptr) const;
     // Record numbers of the attributes of a tag key, in table order.
     const QList<int>& attributes_of(const QString& tag_key) const;
+    // The attribute records of a tag key, in table order. Until something asks for the whole attribute
+    // table they are read from the file for this tag alone: a check of one page needs a few tags' worth
+    // of the thousands of records. Safe from several threads once prepare_for_readers has run.
+    QList<AttrRecord> attribute_records_of(const QString& tag_key) const;
     // Builds the lookups that are otherwise built on first use, so that threads may then read the
     // database at once without changing it.
     void prepare_for_readers() const {
-        if (!attr_index_valid_) rebuild_attr_index();
+        if (attrs_loaded_ && !attr_index_valid_) rebuild_attr_index();
     }
 
     const Table<TagRecord>& tags() const { return tags_; }
-    const Table<AttrRecord>& attrs() const { return attrs_; }
+    const Table<AttrRecord>& attrs() const {
+        load_attrs();
+        return attrs_;
+    }
     const Table<StylesheetRecord>& stylesheet() const { return stylesheet_; }
     const Table<ColorRecord>& colors() const { return colors_; }
     const Table<VocabEntry>& vocabulary() const { return vocabulary_; }
     const ConfigRecord& config() const { return config_; }
     const EntityTable& entities() const { return entities_; }
     int tag_count() const { return static_cast<int>(tags_.size()) - 1; }
-    int attr_count() const { return static_cast<int>(attrs_.size()) - 1; }
+    int attr_count() const { return static_cast<int>(attrs().size()) - 1; }
 
     // Changing access for the database editors and the data builder; the attribute index follows.
     Table<TagRecord>& edit_tags() { return tags_; }
@@ -79,9 +86,15 @@ public:
 
 private:
     void rebuild_attr_index() const;
+    void load_attrs() const;
 
     Table<TagRecord> tags_;
-    Table<AttrRecord> attrs_;
+    // The attribute table, read from attr_bytes_ on first use; until then attr_offsets_ finds the records
+    // of each tag in the bytes.
+    mutable Table<AttrRecord> attrs_;
+    mutable QByteArray attr_bytes_;
+    mutable QHash<QString, QList<qsizetype>> attr_offsets_;
+    mutable bool attrs_loaded_ = true;
     Table<StylesheetRecord> stylesheet_;
     Table<ColorRecord> colors_;
     Table<VocabEntry> vocabulary_;
