@@ -65,11 +65,11 @@ bool is_ascii_letter(QChar c) {
 
 // The tag with its name upper-cased. Only the name of an element or declaration changes: comments, server
 // blocks and attributes keep their case.
-QString with_upper_name(const QString& tag, const TagName& name) {
+QString with_upper_name(QStringView tag, const TagName& name) {
     qsizetype i = 1;
     if (i < tag.size() && (tag[i] == QLatin1Char('/') || tag[i] == QLatin1Char('!'))) ++i;
-    if (i >= tag.size() || !is_ascii_letter(tag[i])) return tag;
-    QString out = tag;
+    QString out = tag.toString();
+    if (i >= tag.size() || !is_ascii_letter(tag[i])) return out;
     for (qsizetype end = std::min(name.name_end, out.size()); i < end; ++i) {
         const QChar c = out[i];
         if (!c.isLetterOrNumber() && c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('_') && c != QLatin1Char('.')) break;
@@ -103,9 +103,9 @@ public:
 
 private:
     qsizetype format_token(qsizetype i);
-    bool is_tag_line(const QString& line) const;
+    bool is_tag_line(QStringView line) const;
     qsizetype format_tag_token(qsizetype i);
-    void format_tag(const QString& tag, const TagName& name, bool page_has_blank);
+    void format_tag(QStringView tag, const TagName& name, bool page_has_blank);
     void join_line(QStringView markup, bool page_has_blank);
     void enter_segment_of(QStringView tag);
     qsizetype format_verbatim(qsizetype i, const VerbatimElement& element);
@@ -121,10 +121,10 @@ private:
     void flush_line() { line_.flush(); }
 
     const TagRecord* record_of(const QString& upper_name) const;
-    QString cased(const QString& tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag; }
+    QString cased(QStringView tag) const { return tag_case_ ? with_upper_name(tag, tag_name(tag)) : tag.toString(); }
     QStringView raw(qsizetype i) const;
     QStringView gap(qsizetype i) const;
-    QString tag_text(qsizetype i) const;
+    QStringView tag_text(qsizetype i);
 
     const TokenStream& tokens_;
     const TagDatabase& db_;
@@ -132,6 +132,8 @@ private:
     const bool tag_case_;
     mutable QHash<QString, const TagRecord*> records_;  // by upper-case name; null for a tag the database lacks
     TagName current_name_;       // the name of the tag being laid out, kept for its room
+    QString upper_tag_;          // the tag being laid out with its name upper-cased
+    QString rebuilt_tag_;        // the tag tag_text gave last, when it is not a view of the tokens or page
     mutable TagName next_name_;  // the names runs_on and after_empty_element read, kept for their room
     LineEmitter out_;
     MarginLine line_;  // tags and text waiting on the output line
@@ -167,7 +169,7 @@ QString CleanupFormatter::run(ProgressModel* progress) {
 }
 
 qsizetype CleanupFormatter::format_token(qsizetype i) {
-    const QString& line = tokens_.lines[i];
+    const QStringView line = tokens_.lines[i];
     if (is_tag_line(line)) return format_tag_token(i);
     switch (segment_) {
     case Segment::text:
@@ -189,7 +191,7 @@ qsizetype CleanupFormatter::format_token(qsizetype i) {
 }
 
 // In a script only the end of the block is a tag: a script line may well begin with "<".
-bool CleanupFormatter::is_tag_line(const QString& line) const {
+bool CleanupFormatter::is_tag_line(QStringView line) const {
     if (!line.startsWith(QLatin1Char('<'))) return false;
     switch (segment_) {
     case Segment::text:
@@ -204,9 +206,9 @@ bool CleanupFormatter::is_tag_line(const QString& line) const {
 
 qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     end_segment();
-    const QString& line = tokens_.lines[i];
+    const QStringView line = tokens_.lines[i];
     if (has_spans_ && (line.startsWith(u"<%") || line.startsWith(u"<?"))) return append_server_block(i);
-    const QString tag = tag_text(i);
+    const QStringView tag = tag_text(i);
     TagName& name = current_name_;
     read_tag_name(tag, name);
     if (!name.closing)
@@ -216,9 +218,10 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     return i + 1;
 }
 
-void CleanupFormatter::format_tag(const QString& tag, const TagName& name, bool page_has_blank) {
+void CleanupFormatter::format_tag(QStringView tag, const TagName& name, bool page_has_blank) {
     enter_segment_of(tag);
-    const QString text = tag_case_ ? with_upper_name(tag, name) : tag;
+    if (tag_case_) upper_tag_ = with_upper_name(tag, name);
+    const QStringView text = tag_case_ ? QStringView(upper_tag_) : tag;
     // A tag the database does not know lays out with every flag off.
     static const TagRecord unknown_tag;
     const TagRecord* known = record_of(name.name);
@@ -259,7 +262,10 @@ qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& 
         piece.append(QStringView(tokens_.page).mid(from, to - from));
         page_taken_ = to;
     } else {
-        piece.append(tokens_.lines.mid(i + 1, end - i - 1).join(QLatin1Char('\n')));  // as near as lines allow
+        for (qsizetype k = i + 1; k < end; ++k) {  // as near as lines allow
+            if (k > i + 1) piece.append(QLatin1Char('\n'));
+            piece.append(tokens_.lines[k]);
+        }
     }
     if (end < count) piece.append(cased(tag_text(end)));
     segment_ = Segment::text;
@@ -275,7 +281,7 @@ qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& ele
     int depth = 0;
     TagName t;
     for (qsizetype k = i + 1; k < count; ++k) {
-        const QString& line = tokens_.lines[k];
+        const QStringView line = tokens_.lines[k];
         if (!line.startsWith(QLatin1Char('<'))) continue;
         read_tag_name(line, t);
         if (t.name != element.name) continue;
@@ -346,7 +352,7 @@ bool CleanupFormatter::after_empty_element(qsizetype i) const {
 bool CleanupFormatter::runs_on(qsizetype i) const {
     if (!has_spans_) return false;
     for (qsizetype k = i + 1; k < tokens_.lines.size() && !blank_before(k); ++k) {
-        const QString& line = tokens_.lines[k];
+        const QStringView line = tokens_.lines[k];
         if (!line.startsWith(QLatin1Char('<')) || line.startsWith(u"<%") || line.startsWith(u"<?")) return true;
         TagName& name = next_name_;
         read_tag_name(line, name);
@@ -385,9 +391,9 @@ QStringView CleanupFormatter::gap(qsizetype i) const {
 
 // The tag as the scanner made it, except that a quoted value running over lines keeps its line breaks: an
 // event handler's statements may rest on them. A comment stands as the page has it.
-QString CleanupFormatter::tag_text(qsizetype i) const {
+QStringView CleanupFormatter::tag_text(qsizetype i) {
     const QStringView page_tag = raw(i);
-    if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag.toString();
+    if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag;
     if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.lines[i];
     QString out;
     QChar quote;
@@ -411,7 +417,8 @@ QString CleanupFormatter::tag_text(qsizetype i) const {
     }
     if (!kept_break) return tokens_.lines[i];
     while (out.endsWith(u" >")) out.remove(out.size() - 2, 1);
-    return out;
+    rebuilt_tag_ = out;
+    return rebuilt_tag_;
 }
 
 }  // namespace

@@ -265,7 +265,7 @@ void MarkupScanner::flush_text() {
     const TokenSpan span{text_first_, text_end_};
     text_first_ = -1;
     if (!chunk.isEmpty()) {
-        if (mode_ == AnalyzeMode::cleanup) write_token(chunk.toString(), span);
+        if (mode_ == AnalyzeMode::cleanup) write_token(chunk, span);
         if (in_script_) flush_script_line(chunk);
         else if (!in_style_) text_checker_.check_text(chunk);
     }
@@ -353,9 +353,15 @@ void MarkupScanner::finish_help_check() {
     results_.add_result(reporter_.file, record_help_description, 2, metas_.meta_slots[meta_description], title);
 }
 
-void MarkupScanner::write_token(const QString& token, TokenSpan span) {
+void MarkupScanner::write_token(QStringView token, TokenSpan span) {
     if (mode_ != AnalyzeMode::cleanup) return;
-    tokens_.lines.append(token);
+    const QStringView in_page = QStringView(tokens_.page).mid(span.begin, span.end - span.begin);
+    if (in_page == token) {
+        tokens_.lines.append(in_page);
+    } else {  // a tag or text over several lines, a tag whose blanks the scanner closed up
+        tokens_.owned.append(token.toString());
+        tokens_.lines.append(tokens_.owned.constLast());
+    }
     tokens_.spans.append(span);
 }
 

@@ -73,7 +73,7 @@ private:
     void collect_link(QStringView raw);
     void finish_file(qint64 bytes);
     void finish_help_check();
-    void write_token(const QString& token, TokenSpan span);
+    void write_token(QStringView token, TokenSpan span);
 
     const TagDatabase& db_;
     ResultList& results_;

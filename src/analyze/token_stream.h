@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace tamsel {
 
@@ -17,7 +18,10 @@ struct TokenSpan {
 };
 
 struct TokenStream {
-    QStringList lines;           // non-empty trimmed text chunks, complete tags, trimmed script/style lines
+    // Non-empty trimmed text chunks, complete tags, trimmed script/style lines. Each is a view: into page
+    // where the token stands there as it is (most do), otherwise into its own text in owned.
+    QList<QStringView> lines;
+    QStringList owned;
     bool ended_in_script = false;  // the page ended inside a SCRIPT block (or is a .JS/.VBS file)
     bool ended_in_style = false;   // the page ended inside a STYLE block (or is a .CSS file)
     bool javascript = true;        // the language of the last SCRIPT block: JavaScript, else VBScript
@@ -32,6 +36,14 @@ struct TokenStream {
     // strings, and a tag left open at the end of the page. Without spans (empty list) it does with the lines.
     QString page;
     QList<TokenSpan> spans;
+
+    // The tokens as texts of their own.
+    QStringList line_texts() const {
+        QStringList texts;
+        texts.reserve(lines.size());
+        for (const QStringView line : lines) texts.append(line.toString());
+        return texts;
+    }
 };
 
 }  // namespace tamsel

@@ -249,7 +249,7 @@ private Q_SLOTS:
         const test::ScanOutcome s = scan_page(
             "<P>Hello  there\n<A\n  HREF=x >world</A> <br />\n<SCRIPT>\n  var a = 1;\n</SCRIPT>\n<STYLE>\np {}\n",
             AnalyzeMode::cleanup);
-        QCOMPARE(s.tokens.lines, (QStringList{"<P>", "Hello  there", "<A HREF=x>", "world", "</A>", "<br />", "<SCRIPT>",
+        QCOMPARE(s.tokens.line_texts(), (QStringList{"<P>", "Hello  there", "<A HREF=x>", "world", "</A>", "<br />", "<SCRIPT>",
                                               "var a = 1;", "</SCRIPT>", "<STYLE>", "p {}"}));
         QStringList from_page;  // what each token stands for in the page, as written there
         for (const TokenSpan& span : s.tokens.spans) from_page << s.tokens.page.mid(span.begin, span.end - span.begin);
