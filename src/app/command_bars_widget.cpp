@@ -4,6 +4,7 @@
 #include "app/window_state.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,59 @@ constexpr std::array<ToolText, 17> tool_texts = {{
     {u"ID_ViewinInternetExplorer", u"Browser 1"}, {u"ID_ViewinNetscape", u"Browser 2"},
 }};
 
+// The keys of the commands, shown beside them in the menus: the desktop's standard keys where it has one
+// for the command, fixed keys for the rest. The editor's own keys (Tab, Ctrl+Enter, Ctrl+Space, Home,
+// End) are the editor's and are not here.
+struct CommandKey {
+    QStringView id;
+    QKeySequence::StandardKey standard;  // UnknownKey: the command has the fixed keys instead
+    QStringView keys;  // in portable text ("Ctrl+G"); with a standard key, used where the desktop has none
+};
+
+namespace command_key_rows {
+using K = QKeySequence;
+
+inline constexpr std::array<CommandKey, 25> command_keys = {{
+    {u"id_File_New",                 K::New,        u"Ctrl+N"},
+    {u"id_File_Open",                K::Open,       u"Ctrl+O"},
+    {u"id_File_Save",                K::Save,       u"Ctrl+S"},
+    {u"ID_File_SaveAs",              K::SaveAs,     u"Ctrl+Shift+S"},
+    {u"ID_File_Close",               K::Close,      u"Ctrl+W"},
+    {u"id_Print",                    K::Print,      u"Ctrl+P"},
+    {u"id_Menu_FileExit",            K::Quit,       u"Ctrl+Q"},
+    {u"ID_Undo",                     K::Undo,       u"Ctrl+Z"},
+    {u"id_Edit_Cut",                 K::Cut,        u"Ctrl+X"},
+    {u"id_Edit_Copy",                K::Copy,       u"Ctrl+C"},
+    {u"id_Edit_Paste",               K::Paste,      u"Ctrl+V"},
+    {u"ID_SelectAll",                K::SelectAll,  u"Ctrl+A"},
+    {u"id_Find",                     K::Find,       u"Ctrl+F"},
+    {u"id_FindNext",                 K::FindNext,   u"F3"},
+    {u"ID_Replace",                  K::Replace,    u"Ctrl+H"},
+    {u"id_Goto_Line",                K::UnknownKey, u"Ctrl+G"},
+    {u"id_BookMark_Add",             K::UnknownKey, u"Ctrl+F2"},
+    {u"id_BookMark_Next",            K::UnknownKey, u"F2"},
+    {u"id_BookMark_Prev",            K::UnknownKey, u"Shift+F2"},
+    {u"ID_PreviewinTamselWindow",    K::UnknownKey, u"F5"},
+    {u"id_FullScreen",               K::UnknownKey, u"F11"},
+    {u"id_Cleanup_HTML_Code",        K::UnknownKey, u"F7"},
+    {u"ID_UpdateSyntaxHighlighting", K::UnknownKey, u"F8"},
+    {u"ID_GotoPageBegin",            K::MoveToStartOfDocument, u"Ctrl+Home"},
+    {u"ID_GotoPageEnd",              K::MoveToEndOfDocument,   u"Ctrl+End"},
+}};
+}  // namespace command_key_rows
+using command_key_rows::command_keys;
+
+bool fixed_elsewhere(const QKeySequence& key) {
+    for (const CommandKey& k : command_keys)
+        if (k.standard == QKeySequence::UnknownKey && QKeySequence(k.keys.toString(), QKeySequence::PortableText) == key)
+            return true;
+    for (const auto& list : {next_tab_keys, previous_tab_keys})
+        for (const QStringView text : list)
+            if (QKeySequence(text.toString(), QKeySequence::PortableText) == key) return true;
+    return false;
+}
+
+
 bool has_items(QStringView id) {
     if (id == recent_menu) return true;
     for (const CommandDef& c : command_table)
@@ -37,6 +91,20 @@ bool has_items(QStringView id) {
 QString plain_caption(QStringView caption) { return caption.toString().remove(QLatin1Char('&')); }
 
 }  // namespace
+
+QList<QKeySequence> keys_of_command(QStringView id) {
+    for (const CommandKey& k : command_keys) {
+        if (k.id != id) continue;
+        const QKeySequence fixed(k.keys.toString(), QKeySequence::PortableText);
+        if (k.standard == QKeySequence::UnknownKey) return {fixed};
+        QList<QKeySequence> keys = QKeySequence::keyBindings(k.standard);
+        if (keys.isEmpty()) keys = {fixed};  // a desktop (or none) without this standard key
+        keys.removeIf(fixed_elsewhere);
+        return keys;
+    }
+    return {};
+}
+
 
 CommandBars::CommandBars(QMainWindow* window) : QObject(window) {
     build_menus(window);
@@ -66,6 +134,9 @@ void CommandBars::build_menus(QMainWindow* window) {
             connect(m, &QMenu::aboutToShow, this, [this, id] { Q_EMIT command(id); });
         } else {
             act = new QAction(c.caption.toString(), this);
+            // Only the menu item holds the keys: the tool-bar button of the same command would make them
+            // ambiguous.
+            act->setShortcuts(keys_of_command(c.id));
             if (parent) parent->addAction(act);
             connect(act, &QAction::triggered, this, [this, id] { Q_EMIT command(id); });
         }

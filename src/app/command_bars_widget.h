@@ -4,8 +4,11 @@
 #include "app/recent_files.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QObject>
 #include <QStringView>
+
+#include <array>
 
 class QAction;
 class QMainWindow;
@@ -15,6 +18,16 @@ class QToolBar;
 namespace tamsel {
 
 class CommandStates;
+
+// The keys of a command on this desktop. A standard binding that one of the fixed keys of another command
+// takes is left out (the desktop's Find Next may also be Ctrl+G, which is Go to Line here): a key bound
+// twice would do neither.
+QList<QKeySequence> keys_of_command(QStringView id);
+
+// Keys between the documents' tabs, which are no command of the menus.
+inline constexpr std::array<QStringView, 2> next_tab_keys = {u"Ctrl+Tab", u"Ctrl+PgDown"};
+inline constexpr std::array<QStringView, 2> previous_tab_keys = {u"Ctrl+Shift+Tab", u"Ctrl+PgUp"};
+
 
 class CommandBars : public QObject {
     Q_OBJECT

@@ -138,6 +138,7 @@ void MasterWindow::build_panes() {
     statusBar()->addPermanentWidget(progress_panel_);
 
     connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { session_->files().tab_clicked(index); });
+    add_tab_keys();
     connect(master_container_, &QSplitter::splitterMoved, this, &MasterWindow::splitter_moved);
     connect(special_, &SpecialCharsWidget::entity_chosen, this, [this](const QString& name) {
         edit_->replace_selection(QLatin1Char('&') + name + QLatin1Char(';'));
@@ -318,6 +319,20 @@ void MasterWindow::layout_view() {
         const int top = static_cast<int>(static_cast<float>(height) * st.split_ratio);
         master_container_->setSizes({top, height - top});
     }
+}
+
+// Ctrl+Tab and Ctrl+PgDown go to the next document, the same with Shift or PgUp back, round the ends.
+void MasterWindow::add_tab_keys() {
+    const auto step_tabs = [this](int step) {
+        const int count = project_strip_->count();
+        if (count < 2 || !centralWidget()->isEnabled()) return;
+        project_strip_->setCurrentIndex((project_strip_->currentIndex() + step + count) % count);
+    };
+    for (const auto& [keys, step] : {std::pair{next_tab_keys, 1}, std::pair{previous_tab_keys, -1}})
+        for (const QStringView text : keys) {
+            auto* shortcut = new QShortcut(QKeySequence(text.toString(), QKeySequence::PortableText), this);
+            connect(shortcut, &QShortcut::activated, this, [step_tabs, step] { step_tabs(step); });
+        }
 }
 
 void MasterWindow::refresh_view() {

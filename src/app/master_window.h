@@ -87,6 +87,7 @@ protected:
 
 private:
     void build_panes();
+    void add_tab_keys();
     void install_forms();
     void connect_editor();
     void text_changed();
