@@ -2,6 +2,7 @@
 #include "app/master_window.h"
 #include "app/preview_pane_widget.h"
 #include "app/workspace.h"
+#include "platform/app_info.h"
 #include "platform/paths.h"
 #include "platform/qt_dialog.h"
 #include "settings/settings_store.h"
@@ -9,9 +10,39 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
+namespace {
+
+constexpr const char* usage =
+    "usage: tamsel2001 [FILE...]\n"
+    "Starts the Tamsel 2001 editor and opens the files named, or the start-up document of the settings.\n"
+    "  --help      print this text and end\n"
+    "  --version   print the version and end\n"
+    "The checks and the cleanup of pages run without a window as `tamsel`; see `tamsel --help`.\n";
+
+// --help and --version answer on the terminal before any window or display is needed; false when neither
+// was asked for.
+bool answered_on_terminal(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("tamsel2001 %s\n", qPrintable(tamsel::version_text()));
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (answered_on_terminal(argc, argv)) return 0;
     // The browser engine of the preview shares the window's graphics context and learns the preview's
     // address scheme; both must be said before the application exists. Its sandbox cannot run as root, so only then is it switched off.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

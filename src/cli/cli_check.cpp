@@ -6,6 +6,7 @@
 #include "core/progress_model.h"
 #include "cli/cli_common.h"
 #include "cli/problem_lines.h"
+#include "platform/text_codec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,7 @@ const char* const check_help =
     "Checks pages and website folders and prints every problem as PATH:LINE: error|warning: MESSAGE [CODE].\n"
     "A file is checked as a document of its type; a folder is walked as the site scan walks it: its\n"
     "*.HTM* files (a folder's files before its sub-folders), then its *.JS and *.VBS files for links only.\n"
+    "A PATH of - is one page read from standard input, named <stdin> in the output.\n"
     "  --mode report   the page checks (the default)\n"
     "  --mode help     also what a help project needs: title, keywords, description, no named frame targets\n"
     "  --records       print every entry of the result list (statistics, links, functions included) as\n"
@@ -86,10 +88,11 @@ QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
     QList<SiteFile> files;
     for (const QString& p : paths) {
         const QFileInfo info(p);
-        if (info.isDir() && info.isReadable()) files += site_files(p);
+        if (p == QLatin1String("-")) files.append({p, 0, false, true});
+        else if (info.isDir() && info.isReadable()) files += site_files(p);
         else if (info.isFile() && info.isReadable()) files.append({p, info.size(), false, true});
         else {
-            err() << "tamsel: cannot read " << p << Qt::endl;
+            err() << cannot_read(p) << Qt::endl;
             *unreadable = true;
         }
     }
@@ -105,8 +108,13 @@ struct Checked {
 // Scans the files on every core. Each thread has its own scanner and result list (the database is only
 // read); the lists are merged in the walk's order, numbered on as one scan would have numbered them, so
 // the output is the same as scanning the files one after the other.
+// The name a file's problems are filed under: its whole path, or stdin_name for standard input ("-").
+QString filed_name(const SiteFile& f) {
+    return f.path == QLatin1String("-") ? stdin_name : QDir::cleanPath(QFileInfo(f.path).absoluteFilePath());
+}
+
 ResultList check_files(const QList<SiteFile>& files, const Workspace& ws, AnalyzeMode mode, ProgressModel& progress,
-                       std::vector<bool>& read) {
+                       std::vector<bool>& read, const QString& standard_input) {
     std::vector<Checked> checked(static_cast<std::size_t>(files.size()));
     std::atomic<qsizetype> next{0};
     std::atomic<int> done{0};
@@ -122,7 +130,12 @@ ResultList check_files(const QList<SiteFile>& files, const Workspace& ws, Analyz
                 results.clear();
                 scanner.script_file = f.script_file;
                 Checked& c = checked[static_cast<std::size_t>(i)];
-                c.read = scanner.scan_file(QDir::cleanPath(QFileInfo(f.path).absoluteFilePath()));
+                if (f.path == QLatin1String("-")) {
+                    scanner.scan_text(standard_input, standard_input.size(), stdin_name);
+                    c.read = true;
+                } else {
+                    c.read = scanner.scan_file(filed_name(f));
+                }
                 c.results = std::move(results);
             }
             ++done;
@@ -161,18 +174,21 @@ int run_check(const QStringList& args) {
     ProgressModel progress(isatty(STDERR_FILENO) ? &terminal : nullptr);
     progress.open_progress(QStringLiteral("Files"), 0, QStringLiteral("Project"), static_cast<int>(files.size()));
 
+    // A page named "-" is read from standard input, once however often it is named.
+    QString standard_input;
+    if (options.paths.contains(QStringLiteral("-"))) standard_input = decode_document(read_standard_input()).text;
     std::vector<bool> read;
-    ws.results = check_files(files, ws, options.mode, progress, read);
+    ws.results = check_files(files, ws, options.mode, progress, read, standard_input);
     progress.close_progress();
     QHash<QString, QString> shown;  // full path -> the path as the user wrote it
     int scanned = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
         const SiteFile& f = files[i];
         if (!f.scanned) continue;
-        shown.insert(QDir::cleanPath(QFileInfo(f.path).absoluteFilePath()), QDir::cleanPath(f.path));
+        shown.insert(filed_name(f), f.path == QLatin1String("-") ? stdin_name : QDir::cleanPath(f.path));
         if (read[static_cast<std::size_t>(i)]) ++scanned;
         else {
-            err() << "tamsel: cannot read " << f.path << Qt::endl;
+            err() << cannot_read(f.path) << Qt::endl;
             unreadable = true;
         }
     }

@@ -18,7 +18,8 @@ const char* const cleanup_help =
     "Checks the page FILE and lays it out again: one element a line where the tag database asks for it,\n"
     "indentation by nesting, tag names in upper case when tag_case is 1, lines wrapped at right_margin,\n"
     "scripts and style sheets laid out by language. FILE is read as a document of its type (.HTM, .HTML,\n"
-    ".ASP pages; .JS, .VBS, .CSS files are script or style throughout).\n"
+    ".ASP pages; .JS, .VBS, .CSS files are script or style throughout). A FILE of - is an HTML page read\n"
+    "from standard input, named <stdin> in the messages.\n"
     "The problems print on standard error as `tamsel check` prints them: PATH:LINE: error|warning: MESSAGE\n"
     "[CODE]. With errors and without --ignore-errors nothing is written. Otherwise the cleaned page goes to\n"
     "OUT (replaced as a whole, never half-written) or to standard output, in the encoding and line ends\n"
@@ -71,7 +72,7 @@ bool write_output(const QString& path, const QByteArray& bytes) {
     }
     QSaveFile f(path);
     if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    err() << "tamsel: cannot write " << path << ": " << f.errorString() << Qt::endl;
+    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << f.errorString() << Qt::endl;
     return false;
 }
 
@@ -103,17 +104,18 @@ int run_cleanup(const QStringList& args) {
     if (!context.ok()) return exit_usage;
     Workspace& ws = context.ws();
 
+    const bool from_stdin = options.file == QLatin1String("-");
     QFile file(options.file);
-    if (!QFileInfo(options.file).isFile() || !file.open(QIODevice::ReadOnly)) {
-        err() << "tamsel: cannot read " << options.file << Qt::endl;
+    if (!from_stdin && (!QFileInfo(options.file).isFile() || !file.open(QIODevice::ReadOnly))) {
+        err() << cannot_read(options.file) << Qt::endl;
         return exit_usage;
     }
-    const DecodedText page = decode_document(file.readAll());
+    const DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
     file.close();
 
     PageCleanup cleanup(ws.db, ws.results, ws.metas);
-    cleanup.scan_text(page.text, QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
-    const QString shown = QDir::cleanPath(options.file);
+    cleanup.scan_text(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
+    const QString shown = from_stdin ? stdin_name : QDir::cleanPath(options.file);
     for (const ResultEntry& e : ws.results.entries())
         if (e.line > 0) err() << problem_line(e, shown) << '\n';
     err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;

@@ -1,9 +1,12 @@
 #include "cli/cli_common.h"
 
+#include "cli/problem_lines.h"
 #include "platform/paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace tamsel::cli {
@@ -32,6 +35,26 @@ QTextStream& out() {
 QTextStream& err() {
     static QTextStream stream(stderr);
     return stream;
+}
+
+QString cannot_read(const QString& path) {
+    const QFileInfo info(path);
+    QString reason;
+    if (info.isDir()) {
+        reason = QStringLiteral("it is a folder");
+    } else if (info.exists() && !info.isFile()) {
+        reason = QStringLiteral("it is not a regular file");
+    } else {
+        QFile file(path);
+        reason = file.open(QIODevice::ReadOnly) ? QStringLiteral("read error") : file.errorString();
+    }
+    return QStringLiteral("tamsel: cannot read '%1': %2").arg(escaped_for_terminal(path), reason);
+}
+
+QByteArray read_standard_input() {
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) return {};
+    return in.readAll();
 }
 
 bool wants_help(const QStringList& args) {

@@ -53,6 +53,15 @@ private:
     bool ok_ = false;
 };
 
+// "tamsel: cannot read 'PATH': REASON", the reason as the system gives it ("No such file or directory",
+// "it is a folder"), the path written out for a terminal.
+QString cannot_read(const QString& path);
+
+// The name a page read from standard input ("-") goes by in messages.
+inline const QString stdin_name = QStringLiteral("<stdin>");
+// Standard input whole, for a page named "-".
+QByteArray read_standard_input();
+
 // True when args asks for help ("--help" or "-h").
 bool wants_help(const QStringList& args);
 

@@ -3,6 +3,7 @@
 #include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
+#include "platform/app_info.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -25,7 +26,7 @@ void usage(QTextStream& s) {
     s << "usage: tamsel COMMAND [ARGS...]\n\ncommands:\n";
     for (const Command& c : commands) s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << "\n";
     s << "\ncommon options: --data DIR (database folder), --set KEY=VALUE (configuration, repeatable)\n"
-         "`tamsel COMMAND --help` describes a command.\n";
+         "`tamsel COMMAND --help` describes a command; `tamsel --version` prints the version.\n";
 }
 
 }  // namespace
@@ -38,6 +39,10 @@ int main(int argc, char* argv[]) {
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         usage(args.isEmpty() ? tamsel::cli::err() : tamsel::cli::out());
         return args.isEmpty() ? tamsel::cli::exit_usage : tamsel::cli::exit_done;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        tamsel::cli::out() << "tamsel " << tamsel::version_text() << Qt::endl;
+        return tamsel::cli::exit_done;
     }
     const QString name = args.takeFirst();
     for (const Command& c : commands)

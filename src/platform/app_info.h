@@ -11,9 +11,12 @@ inline const QString app_long_title = QStringLiteral("Tamsel 2001 - Web Developm
 constexpr int version_major = TAMSEL_VERSION_MAJOR;
 constexpr int version_revision = TAMSEL_VERSION_MINOR;
 
-// "Tamsel2001 (v1.00)": the caption from start-up until a document is active.
-inline QString versioned_caption() {
-    return QStringLiteral("%1 (v%2.%3)").arg(app_title).arg(version_major).arg(version_revision, 2, 10, QLatin1Char('0'));
+// "1.00".
+inline QString version_text() {
+    return QStringLiteral("%1.%2").arg(version_major).arg(version_revision, 2, 10, QLatin1Char('0'));
 }
+
+// "Tamsel2001 (v1.00)": the caption from start-up until a document is active.
+inline QString versioned_caption() { return QStringLiteral("%1 (v%2)").arg(app_title, version_text()); }
 
 }  // namespace tamsel

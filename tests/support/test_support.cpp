@@ -19,10 +19,12 @@ bool write_bytes(const QString& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-CliRun run_cli(const QStringList& args, const QString& dir) {
+CliRun run_cli(const QStringList& args, const QString& dir, const QByteArray& input) {
     QProcess p;
     if (!dir.isEmpty()) p.setWorkingDirectory(dir);
     p.start(qEnvironmentVariable("TAMSEL_CLI"), args);
+    p.write(input);
+    p.closeWriteChannel();
     CliRun run;
     if (!p.waitForFinished(120000)) return run;
     run.exit_code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;

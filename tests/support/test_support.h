@@ -18,7 +18,7 @@ struct CliRun {
     QString out;
     QString err;
 };
-// Runs the `tamsel` program with args, in working directory dir when given.
-CliRun run_cli(const QStringList& args, const QString& dir = {});
+// Runs the `tamsel` program with args, in working directory dir when given, input on its standard input.
+CliRun run_cli(const QStringList& args, const QString& dir = {}, const QByteArray& input = {});
 
 }  // namespace tamsel::test
