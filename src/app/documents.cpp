@@ -33,8 +33,14 @@ constexpr std::array<NewChoice, 6> new_choices = {{
     {u"ID_HTMLTemplate", u"HTM"},
 }};
 
-QString caption_for(const QString& path) {
-    return path.isEmpty() ? app_title : app_title + QStringLiteral(" : ") + path.toUpper();
+// The caption of the window and the tab's name, with a "*" before the name while the document is changed.
+QString caption_for(const QString& path, bool changed = false) {
+    if (path.isEmpty()) return app_title;
+    return app_title + QStringLiteral(" : ") + (changed ? QStringLiteral("*") : QString()) + path.toUpper();
+}
+
+QString tab_caption_for(const Document& doc) {
+    return (doc.changed ? QStringLiteral("*") : QString()) + tab_caption_of(doc.path);
 }
 
 }  // namespace
@@ -176,6 +182,7 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
         editor_.set_text(file_text ? file_text->text : QString());
         editor_.clear_undo();
+        editor_.set_save_point();
         doc.changed = false;  // loading is no edit
         if (st.highlight_on) {
             colouring_.reset_colours();
@@ -189,7 +196,7 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
     if (doc.changed) st.text_dirty = true;
     st.gutter_top = -1;
     view_.refresh_gutter();
-    view_.set_caption(caption_for(doc.path));
+    show_changed_mark();
     view_.layout_view();
     preview_.document_shown();
     view_.refresh_command_states();
@@ -255,13 +262,28 @@ bool Documents::save_document(SaveKind kind) {
 
 void Documents::saved_as(Document& doc, const QString& target) {
     remember_recent(target);
+    editor_.set_save_point();
     doc.changed = false;
-    view_.set_tab_caption(ws_.documents.active_index() - 1, tab_caption_of(target));
     doc.path = target;
-    view_.set_caption(caption_for(target));
+    show_changed_mark();
     events_.saved(doc);
     preview_.document_shown();
     view_.refresh_command_states();
+}
+
+void Documents::show_changed_mark() {
+    const Document* doc = ws_.documents.active();
+    if (!doc) return;
+    view_.set_tab_caption(ws_.documents.active_index() - 1, tab_caption_for(*doc));
+    view_.set_caption(caption_for(doc->path, doc->changed));
+}
+
+void Documents::text_edited() {
+    Document* doc = ws_.documents.active();
+    if (!doc) return;
+    const bool was = doc->changed;
+    doc->changed = editor_.modified_since_save();
+    if (doc->changed != was) show_changed_mark();
 }
 
 bool Documents::ask_save_changes() {

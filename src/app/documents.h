@@ -54,6 +54,10 @@ public:
     bool save_document(SaveKind kind);
     // The change prompt; true when the user cancelled (also when a save chosen with Yes did not happen).
     bool ask_save_changes();
+    // The active document's changed flag follows the editor's save point after an edit: undoing back to
+    // the saved text clears it. The tab and the caption show it as a "*" before the name.
+    void text_edited();
+    void show_changed_mark();
     // Closes the active document after the prompt; false when the user cancelled.
     bool close_document();
     // Closes every document; false when the user cancelled one (those not yet closed stay open).

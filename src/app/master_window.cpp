@@ -148,6 +148,10 @@ void MasterWindow::build_panes() {
 
 void MasterWindow::connect_editor() {
     connect(edit_, &QsciScintilla::textChanged, this, &MasterWindow::text_changed);
+    // Undo or redo across the save point: the changed flag and its mark follow.
+    connect(edit_, &QsciScintilla::modificationChanged, this, [this] {
+        if (session_ && !ws_.window.tabs_updating) session_->files().text_edited();
+    });
     connect(edit_, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { refresh_gutter(); });
     connect(edit_, &EditTextWidget::enter_typed, this, &MasterWindow::tracking_check);
     connect(edit_, &EditTextWidget::states_may_change, this, &MasterWindow::refresh_command_states);
@@ -162,6 +166,7 @@ void MasterWindow::connect_editor() {
 // Every change of the text is an edit the user can lose: it marks the document changed.
 void MasterWindow::text_changed() {
     ws_.mark_changed();
+    if (session_) session_->files().text_edited();
     refresh_command_states();
 }
 

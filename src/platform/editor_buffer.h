@@ -60,6 +60,10 @@ public:
     virtual void undo() = 0;
     // Forgets the undo history: a document just loaded cannot be undone into the one before it.
     virtual void clear_undo() {}
+    // Whether the text differs from the save point (as it was last loaded or saved): undoing back to it
+    // counts as unchanged. A buffer that keeps no save point counts every edit.
+    virtual bool modified_since_save() const { return true; }
+    virtual void set_save_point() {}
 
     // Freezes drawing and input around a bulk change.
     virtual void begin_batch() = 0;

@@ -44,6 +44,8 @@ public:
     bool can_undo() const override;
     void undo() override;
     void clear_undo() override;
+    bool modified_since_save() const override { return isModified(); }
+    void set_save_point() override { setModified(false); }
 
     void begin_batch() override;
     void end_batch() override;

@@ -59,6 +59,48 @@ private Q_SLOTS:
         QCOMPARE(test::read_bytes(a), long_page.toUtf8());
     }
 
+    // The "*" before the tab's name and in the caption follows the save point: typing sets it, undoing
+    // back to the saved text clears it, redoing sets it again, saving clears it.
+    void the_changed_mark_follows_the_save_point() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        const QString a = f.doc(QStringLiteral("a.htm"), "<P>a</P>");
+        QVERIFY(w.documents().open_document(a, false));
+        auto* tabs = w.findChild<QTabBar*>(QStringLiteral("project_strip"));
+        EditTextWidget& edit = w.editor();
+        const auto marked = [&] {
+            const bool tab = tabs->tabText(tabs->currentIndex()).startsWith(QLatin1Char('*'));
+            const bool caption = w.windowTitle().contains(QLatin1Char('*'));
+            const bool flag = f.ws->documents.active()->changed;
+            return (tab == caption && caption == flag) ? int(flag) : -1;  // -1: the three disagree
+        };
+        QCOMPARE(marked(), 0);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("A.HTM"));
+        edit.set_selection(edit.length(), 0);
+        QTest::keyClicks(&edit, "x");
+        QCOMPARE(marked(), 1);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("*A.HTM"));
+        edit.undo();
+        QCOMPARE(marked(), 0);
+        edit.redo();
+        QCOMPARE(marked(), 1);
+        w.dispatch(QStringLiteral("id_File_Save"));
+        QCOMPARE(marked(), 0);
+        QCOMPARE(test::read_bytes(a), QByteArray("<P>a</P>x"));
+        QTest::keyClicks(&edit, "y");
+        QCOMPARE(marked(), 1);
+        // Showing another document keeps this one's mark, and shows the other's own.
+        QVERIFY(w.documents().open_document(f.doc(QStringLiteral("b.htm"), "b"), false));
+        QCOMPARE(marked(), 0);
+        QVERIFY(f.ws->documents.at(1).changed);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("*A.HTM"));
+        tabs->setCurrentIndex(0);
+        QCOMPARE(marked(), 1);
+        edit.undo();  // back to the text as saved, not as loaded
+        QCOMPARE(marked(), 0);
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
     void closing_a_tab_shows_the_first_and_the_caption_follows() {
         AppFixture f;
         MasterWindow& w = f.start();
