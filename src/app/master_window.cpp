@@ -13,6 +13,7 @@
 #include "app/progress_panel_widget.h"
 #include "app/session.h"
 #include "app/special_chars_widget.h"
+#include "app/status_fields.h"
 #include "app/splash_widget.h"
 #include "app/typing_rules.h"
 #include "app/workspace.h"
@@ -133,9 +134,7 @@ void MasterWindow::build_panes() {
     column->addWidget(warning_, 1);
     setCentralWidget(centre);
 
-    statusBar()->setObjectName(QStringLiteral("statusbar"));
-    progress_panel_ = new ProgressPanelWidget(this);
-    statusBar()->addPermanentWidget(progress_panel_);
+    build_status_bar();
 
     connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { session_->files().tab_clicked(index); });
     add_tab_keys();
@@ -326,6 +325,36 @@ void MasterWindow::layout_view() {
     }
 }
 
+// The caret's place on the left; the selection, the document's type, encoding and line ends on the right,
+// before the progress panel.
+void MasterWindow::build_status_bar() {
+    statusBar()->setObjectName(QStringLiteral("statusbar"));
+    constexpr std::array<const char*, 5> names = {"status_position", "status_selection", "status_type",
+                                                  "status_encoding", "status_line_ends"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        status_labels_[i] = new QLabel(this);
+        status_labels_[i]->setObjectName(QLatin1String(names[i]));
+        if (i == 0) statusBar()->addWidget(status_labels_[i]);
+        else statusBar()->addPermanentWidget(status_labels_[i]);
+    }
+    progress_panel_ = new ProgressPanelWidget(this);
+    statusBar()->addPermanentWidget(progress_panel_);
+    connect(edit_, &QsciScintilla::cursorPositionChanged, this, &MasterWindow::refresh_status);
+    connect(edit_, &QsciScintilla::selectionChanged, this, &MasterWindow::refresh_status);
+}
+
+void MasterWindow::refresh_status() {
+    int line = 0;
+    int column = 0;
+    edit_->getCursorPosition(&line, &column);
+    const StatusFields f = status_fields(ws_.documents.active(), line + 1, column + 1, edit_->selection_length());
+    const std::array<const QString*, 5> texts = {&f.position, &f.selection, &f.type, &f.encoding, &f.line_ends};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (status_labels_[i]->text() != *texts[i]) status_labels_[i]->setText(*texts[i]);
+        status_labels_[i]->setVisible(!texts[i]->isEmpty());
+    }
+}
+
 // Ctrl+Tab and Ctrl+PgDown go to the next document, the same with Shift or PgUp back, round the ends.
 void MasterWindow::add_tab_keys() {
     const auto step_tabs = [this](int step) {
@@ -365,6 +394,7 @@ void MasterWindow::refresh_command_states() {
     if (ws_.window.tabs_updating || !session_) return;
     session_->update_command_states();
     bars_->apply(ws_.commands);
+    refresh_status();
     warning_->setVisible(ws_.documents.empty());
 }
 

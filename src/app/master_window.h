@@ -6,6 +6,8 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+
+#include <array>
 #include <memory>
 
 class QLabel;
@@ -88,6 +90,8 @@ protected:
 private:
     void build_panes();
     void add_tab_keys();
+    void build_status_bar();
+    void refresh_status();
     void install_forms();
     void connect_editor();
     void text_changed();
@@ -106,6 +110,8 @@ private:
     PreviewPaneWidget* browse_ = nullptr;
     SpecialCharsWidget* special_ = nullptr;
     ProgressPanelWidget* progress_panel_ = nullptr;
+    // Caret position, selection, document type, encoding, line ends: see status_fields.h.
+    std::array<QLabel*, 5> status_labels_{};
     CommandBars* bars_ = nullptr;
 
     FormSet forms_;
