@@ -100,7 +100,13 @@ void register_view_commands(CommandRegistry& r, Session& s) {
     r.add(QStringLiteral("ID_UpdateSyntaxHighlighting"), [&colouring] { colouring.update_colouring(); });
     r.add(QStringLiteral("ID_RemoveSyntaxHighlighting"), [&colouring] { colouring.remove_colouring(); });
 
-    r.add(QStringLiteral("id_Tamsel2001Homepage"), [&s] { s.dialogs().open_with_default_handler(homepage_url); });
+    r.add(QStringLiteral("id_Tamsel2001Homepage"), [&s] {
+        // Without a browser the desktop's handler fails quietly: the user is told, not the terminal.
+        if (!s.dialogs().open_with_default_handler(homepage_url))
+            s.dialogs().message_box({QStringLiteral("No program on this computer opens web addresses.\r\n"
+                                                    "The home page is at %1").arg(homepage_url),
+                                     app_title, Buttons::Ok, Icon::Exclamation});
+    });
     r.add(QStringLiteral("id_Menu_About"), [&s] { s.view().show_about(); });
     r.add(QStringLiteral("id_ToolsToolbar"), [] {});
     r.add(QStringLiteral("id_ToolsStatusBar"), [] {});

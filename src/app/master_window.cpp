@@ -334,6 +334,7 @@ void MasterWindow::build_status_bar() {
     for (std::size_t i = 0; i < names.size(); ++i) {
         status_labels_[i] = new QLabel(this);
         status_labels_[i]->setObjectName(QLatin1String(names[i]));
+        status_labels_[i]->setContentsMargins(8, 0, 8, 0);
         if (i == 0) statusBar()->addWidget(status_labels_[i]);
         else statusBar()->addPermanentWidget(status_labels_[i]);
     }

@@ -45,7 +45,7 @@ bool ScriptedDialogs::start_program(const QString& program, const QStringList& a
 
 bool ScriptedDialogs::open_with_default_handler(const QString& path_or_url) {
     opened.append(path_or_url);
-    return true;
+    return handler_opens;
 }
 
 }  // namespace tamsel

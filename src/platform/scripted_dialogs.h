@@ -22,6 +22,7 @@ public:
     std::deque<std::optional<QString>> folders;
     std::deque<std::optional<QString>> prompts;
     bool programs_start = true;
+    bool handler_opens = true;  // what open_with_default_handler answers
 
     QList<MessageRequest> messages;
     QList<FileRequest> file_requests;

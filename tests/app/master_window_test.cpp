@@ -180,6 +180,18 @@ private Q_SLOTS:
         QVERIFY(w.close());
         QCOMPARE(f.ws->documents.count(), 0);
     }
+
+    void the_home_page_says_when_nothing_opens_it() {
+        test::AppFixture f;
+        MasterWindow& w = f.start();
+        w.dispatch(QStringLiteral("id_Tamsel2001Homepage"));
+        QCOMPARE(f.dialogs.opened.size(), 1);
+        QVERIFY(f.dialogs.messages.isEmpty());
+        f.dialogs.handler_opens = false;
+        w.dispatch(QStringLiteral("id_Tamsel2001Homepage"));
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages[0].text.contains(f.dialogs.opened.last()));
+    }
 };
 
 TAMSEL_TEST(MasterWindowTest)
