@@ -23,7 +23,9 @@ bool run_cleanup(EditorSession& s, CleanupState state) {
     s.begin_long_operation(QStringLiteral("Cleanup HTML Code"), static_cast<int>(qMin<qsizetype>(text.size(), INT_MAX)));
     cleanup.scan_text(text, doc->path, &s.progress());
     s.end_long_operation();
-    if (!errors_resolved(state.results, AnalyzeMode::cleanup, s.forms().find<ErrorListForm>())) return false;
+    if (!errors_resolved(state.results, AnalyzeMode::cleanup, s.forms().find<ErrorListForm>(),
+                         [&editor](int line) { select_line(editor, line); }))
+        return false;
 
     // The formatter shows its own progress ("Cleanup"); the operation around it, with no caption of its
     // own, keeps the editor frozen and the commands off until the new text is in.

@@ -2,6 +2,7 @@
 
 #include "analyze/message_text.h"
 #include "analyze/result_list.h"
+#include "platform/editor_buffer.h"
 #include "platform/file_names.h"
 
 #include <array>
@@ -47,6 +48,7 @@ ErrorListRequest error_list_request(const ResultList& results, AnalyzeMode mode)
         if (e.line <= 0) continue;  // statistics, links, functions and keywords
         ErrorListRow row;
         row.icon = is_error_code(e.code) ? error_icon : warning_icon;
+        row.line = e.line == whole_file_line ? 0 : e.line;
         const QString message = message_text(e.code, e.text1, e.text2);
         row.cells = cleanup ? QStringList{line_text(e.line), message, QString()}
                             : QStringList{file_name_part(e.file), line_text(e.line), message};
@@ -59,12 +61,22 @@ ErrorListRequest error_list_request(const ResultList& results, AnalyzeMode mode)
     return request;
 }
 
-bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form) {
+bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form, std::function<void(int)> go_to_line) {
     if (results.error_count + results.warning_count <= 0) return true;
-    const ErrorListRequest request = error_list_request(results, mode);
+    ErrorListRequest request = error_list_request(results, mode);
+    request.go_to_line = std::move(go_to_line);
     if (!form || form->show(request) != ErrorListAnswer::IgnoreErrors || !request.ignore_enabled) return false;
     if (mode == AnalyzeMode::cleanup) results.error_count = 0;
     return results.error_count == 0;
+}
+
+void select_line(EditorBuffer& editor, int line) {
+    if (line < 1 || line > editor.line_count()) return;
+    const qsizetype start = editor.line_start(line - 1);
+    qsizetype end = line < editor.line_count() ? editor.line_start(line) : editor.length();
+    const QString text = editor.text();
+    while (end > start && (text[end - 1] == QLatin1Char('\n') || text[end - 1] == QLatin1Char('\r'))) --end;
+    editor.set_selection(start, end - start);
 }
 
 }  // namespace tamsel

@@ -7,6 +7,7 @@
 
 namespace tamsel {
 
+class EditorBuffer;
 class ResultList;
 
 // The window's content for results: in cleanup mode the columns "Line" and "Error/Warning" (and a hidden
@@ -17,6 +18,11 @@ ErrorListRequest error_list_request(const ResultList& results, AnalyzeMode mode)
 // Shows the error list when results hold any error or warning, and tells whether the command may go on:
 // with nothing to show, or with "Ignore Errors" chosen (in cleanup mode that forgets the errors: the
 // error count becomes 0). Cancel always stops the command; so does a list nobody can show (no form).
-bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form);
+// go_to_line, when given, shows a row's line of the page while the list is open.
+bool errors_resolved(ResultList& results, AnalyzeMode mode, ErrorListForm* form,
+                     std::function<void(int line)> go_to_line = {});
+
+// Selects line (from 1) of the editor's text, without its line end, and brings it into view.
+void select_line(EditorBuffer& editor, int line);
 
 }  // namespace tamsel

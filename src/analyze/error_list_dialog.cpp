@@ -59,6 +59,7 @@ QTreeWidget* problem_list(const ErrorListRequest& request, QWidget* parent) {
     for (const ErrorListRow& row : request.rows) {
         auto* item = new QTreeWidgetItem(row.cells);
         item->setIcon(0, icons[row.icon == 1 ? 0 : 1]);
+        item->setData(0, Qt::UserRole, row.line);
         items.append(item);
     }
     list->addTopLevelItems(items);
@@ -91,6 +92,11 @@ ErrorListDialog::ErrorListDialog(const ErrorListRequest& request, QWidget* paren
 
     QTreeWidget* list = problem_list(request, this);
     column->addWidget(list, 1);
+    // Double-click or Enter on a row shows its line in the editor; the list stays open.
+    if (request.go_to_line)
+        connect(list, &QTreeWidget::itemActivated, this, [go = request.go_to_line](QTreeWidgetItem* item) {
+            if (const int line = item->data(0, Qt::UserRole).toInt(); line > 0) go(line);
+        });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

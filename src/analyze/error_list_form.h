@@ -1,11 +1,13 @@
 #pragma once
 // frm_error as the analysis commands ask it: the problems a command found, for the user to look at before
-// it goes on. Rows carry no action; the two buttons are the only way out. The window shows it with
+// it goes on. A row of the page being worked on can be followed to its line (double-click or Enter) while
+// the list stays open; the two buttons are the only way out. The window shows it with
 // ErrorListDialog, the tests answer it with ScriptedErrorList.
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace tamsel {
 
@@ -17,6 +19,7 @@ struct ErrorListColumn {
 struct ErrorListRow {
     int icon = 1;       // 1 error, 2 warning
     QStringList cells;  // one per column
+    int line = 0;       // the line of the problem in the page, from 1; 0 for none
 };
 
 struct ErrorListRequest {
@@ -26,6 +29,8 @@ struct ErrorListRequest {
     QList<ErrorListColumn> columns;
     QList<ErrorListRow> rows;
     bool ignore_enabled = true;  // the "Ignore Errors" button
+    // Shows a row's line in the editor; empty when the rows are not of the page in the editor.
+    std::function<void(int line)> go_to_line;
 };
 
 enum class ErrorListAnswer { IgnoreErrors, Cancel };

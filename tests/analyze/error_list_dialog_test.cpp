@@ -19,9 +19,9 @@ ErrorListRequest request(bool ignore_enabled) {
     r.error_count = QStringLiteral("0001");
     r.warning_count = QStringLiteral("0002");
     r.columns = {{QStringLiteral("Line"), 55}, {QStringLiteral("Error/Warning"), 650}, {QString(), 0}};
-    r.rows = {{1, {QStringLiteral("0003"), QStringLiteral("Open <B> with no closing tag"), QString()}},
-              {2, {QStringLiteral("0004"), QStringLiteral("ALT= attribute is reccomended"), QString()}},
-              {2, {QString(), QStringLiteral("Missing TITLE : required for Table of Contents"), QString()}}};
+    r.rows = {{1, {QStringLiteral("0003"), QStringLiteral("Open <B> with no closing tag"), QString()}, 3},
+              {2, {QStringLiteral("0004"), QStringLiteral("ALT= attribute is reccomended"), QString()}, 4},
+              {2, {QString(), QStringLiteral("Missing TITLE : required for Table of Contents"), QString()}, 0}};
     r.ignore_enabled = ignore_enabled;
     return r;
 }
@@ -59,6 +59,24 @@ private Q_SLOTS:
         QVERIFY(!error_icon.isNull());
         QVERIFY(error_icon != list->topLevelItem(1)->icon(0).pixmap(16).toImage());
         QCOMPARE(list->topLevelItem(1)->icon(0).pixmap(16).toImage(), list->topLevelItem(2)->icon(0).pixmap(16).toImage());
+    }
+
+    // Double-click or Enter on a row shows its line; a row of the whole file has none to show. The list
+    // stays open.
+    void activating_a_row_goes_to_its_line() {
+        ErrorListRequest r = request(true);
+        QList<int> lines;
+        r.go_to_line = [&lines](int line) { lines.append(line); };
+        ErrorListDialog dialog(r);
+        dialog.show();
+        auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView1"));
+        list->setFocus();
+        for (int row : {1, 2, 0}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        QCOMPARE(lines, (QList<int>{4, 3}));
+        QVERIFY(dialog.isVisible());
     }
 
     void the_buttons_answer_data() {

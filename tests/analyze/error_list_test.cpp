@@ -1,6 +1,7 @@
 // The error list's content for a result list, and when a command may go on after it.
 #include "analyze/error_list.h"
 #include "analyze/result_list.h"
+#include "platform/memory_buffer.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -98,6 +99,42 @@ private Q_SLOTS:
         QCOMPARE(form.shown[0].caption, caption);
         QCOMPARE(form.shown[0].ignore_enabled, ignore_enabled);
         if (goes_on) QCOMPARE(results.error_count, 0);
+    }
+
+    // The rows of the page in the editor carry their line, and the list is told how to show it.
+    void rows_lead_to_their_lines() {
+        ResultList results = results_of_a_page(true);
+        results.sort_results();
+        ScriptedErrorList form;
+        QList<int> shown_lines;
+        errors_resolved(results, AnalyzeMode::cleanup, &form, [&shown_lines](int line) { shown_lines.append(line); });
+        QCOMPARE(form.shown.size(), 1);
+        QList<int> row_lines;
+        for (const ErrorListRow& row : form.shown[0].rows) row_lines.append(row.line);
+        QCOMPARE(row_lines, (QList<int>{7, 9, 12345, 0}));  // a problem of the whole file has no line
+        QVERIFY(form.shown[0].go_to_line);
+        form.shown[0].go_to_line(9);
+        QCOMPARE(shown_lines, QList<int>{9});
+    }
+
+    void select_line_takes_the_line_without_its_end_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("line ended by LF") << "a\nbc\nd" << 2 << "bc";
+        QTest::newRow("line ended by CR LF") << "a\r\nbc\r\nd" << 2 << "bc";
+        QTest::newRow("last line without an end") << "a\nbc" << 2 << "bc";
+        QTest::newRow("empty line") << "a\n\nb" << 2 << "";
+        QTest::newRow("beyond the text: nothing moves") << "a\nb" << 9 << "";
+    }
+    void select_line_takes_the_line_without_its_end() {
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(QString, selected);
+        MemoryBuffer editor;
+        editor.set_text(text);
+        select_line(editor, line);
+        QCOMPARE(editor.selected_text(), selected);
     }
 
     void nothing_to_show_goes_on_without_the_list() {
