@@ -322,6 +322,7 @@ bool Documents::close_document() {
     if (!docs.empty()) {
         view_.select_tab(0);
         activate(1, Activate::shown, nullptr);
+        preview_.document_shown();  // also when the first document was active already
         return true;
     }
     preview_.document_shown();

@@ -1,5 +1,7 @@
 #include "app/preview.h"
 
+#include <QUrl>
+
 #include "app/shell_view.h"
 #include "app/workspace.h"
 #include "core/document_kinds.h"
@@ -46,7 +48,9 @@ void Preview::view_source() {
 void Preview::refresh_preview() {
     const Document* doc = ws_.documents.active();
     if (!doc) {
+        // The last document closed: the pane must not go on showing it.
         source_.clear();
+        if (pane_on()) view_.show_preview(QUrl(QStringLiteral("about:blank")));
         return;
     }
     if (!pane_on()) return;

@@ -134,7 +134,8 @@ QWebEngineView* PreviewPaneWidget::engine_view() {
 
 void PreviewPaneWidget::show_url(const QUrl& url) {
     shown_url_ = url;
-    shown_path_ = url.isLocalFile() ? url.toLocalFile() : url.path();
+    // "about:blank", shown once no document is left, names no page.
+    shown_path_ = url.isLocalFile() ? url.toLocalFile() : url.scheme() == QLatin1String("about") ? QString() : url.path();
     if (!use_engine_) {
         placeholder_->setText(shown_path_);
         return;

@@ -93,6 +93,22 @@ private Q_SLOTS:
         QVERIFY(f.untouched());
     }
 
+    // Opening, switching and closing: the pane shows the active document, and nothing once none is left.
+    void the_pane_follows_the_active_document() {
+        Previewed f;
+        f.dispatch(QStringLiteral("ID_PreviewinTamselWindow"));
+        const QString other = f.doc(QStringLiteral("other.htm"), "other");
+        QVERIFY(f.files().open_document(other, false));
+        QCOMPARE(f.view.previews.last(), preview_url(other));
+        f.files().activate_document(1, Activate::shown);
+        QCOMPARE(f.view.previews.last(), preview_url(f.page));
+        f.dialogs.answers = {Answer::No};
+        f.dispatch(QStringLiteral("ID_File_Close"));  // page.htm, edited and not saved
+        QCOMPARE(f.view.previews.last(), preview_url(other));
+        f.dispatch(QStringLiteral("ID_File_Close"));
+        QCOMPARE(f.view.previews.last(), QUrl(QStringLiteral("about:blank")));
+    }
+
     void an_untitled_document_is_placed_in_the_start_folder() {
         Previewed f;
         f.files().new_document(QStringLiteral("HTM"));
