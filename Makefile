@@ -13,7 +13,7 @@ BENCH_PACKAGES := tidy time python3-html5lib python3.11-doc apache2-doc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps bench-deps configure build run test bench clean
+.PHONY: all deps bench-deps configure build run test bench install uninstall clean
 
 all: build
 
@@ -48,6 +48,19 @@ test: build
 bench: bench-deps configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bench/run $(BUILD)
+
+# The programs, the shipped data, the menu entry, the icon and the manual pages under PREFIX (staged under
+# DESTDIR when given); uninstall removes what the last install put there.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The manifest names the installed files without DESTDIR; give the same DESTDIR as to install.
+uninstall:
+	@[ -f $(BUILD)/install_manifest.txt ] || { echo "nothing installed from $(BUILD)"; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -f
+	rmdir --ignore-fail-on-non-empty "$(DESTDIR)$(PREFIX)/share/tamsel2001" 2>/dev/null || true
+	rm -f $(BUILD)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD)

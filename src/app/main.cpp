@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +52,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
     QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));
+    // The desktop theme's icon when it has one (an install puts it there), else the one beside the data.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("tamsel2001"),
+        QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor/scalable/apps/tamsel2001.svg"))));
 
     tamsel::Paths paths;
     paths.start_folder = QDir::currentPath();
