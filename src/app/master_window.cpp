@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -137,6 +138,10 @@ void MasterWindow::build_panes() {
     build_status_bar();
 
     connect(project_strip_, &QTabBar::currentChanged, this, [this](int index) { session_->files().tab_clicked(index); });
+    // A tab closes by its close button or a middle click, as the Close command would close it when shown.
+    project_strip_->setTabsClosable(true);
+    connect(project_strip_, &QTabBar::tabCloseRequested, this, &MasterWindow::close_tab);
+    project_strip_->installEventFilter(this);
     add_tab_keys();
     connect(master_container_, &QSplitter::splitterMoved, this, &MasterWindow::splitter_moved);
     connect(special_, &SpecialCharsWidget::entity_chosen, this, [this](const QString& name) {
@@ -354,6 +359,23 @@ void MasterWindow::refresh_status() {
         if (status_labels_[i]->text() != *texts[i]) status_labels_[i]->setText(*texts[i]);
         status_labels_[i]->setVisible(!texts[i]->isEmpty());
     }
+}
+
+void MasterWindow::close_tab(int index) {
+    if (waiting_ || index < 0 || index >= project_strip_->count()) return;
+    project_strip_->setCurrentIndex(index);
+    if (project_strip_->currentIndex() == index) dispatch(QStringLiteral("ID_File_Close"));
+}
+
+bool MasterWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == project_strip_ && event->type() == QEvent::MouseButtonRelease) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        if (click->button() == Qt::MiddleButton) {
+            close_tab(project_strip_->tabAt(click->position().toPoint()));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Ctrl+Tab and Ctrl+PgDown go to the next document, the same with Shift or PgUp back, round the ends.

@@ -90,6 +90,8 @@ protected:
 private:
     void build_panes();
     void add_tab_keys();
+    void close_tab(int index);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void build_status_bar();
     void refresh_status();
     void install_forms();

@@ -101,6 +101,28 @@ private Q_SLOTS:
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
+    // The tab's close button and a middle click close that tab's document, asking first when it changed.
+    void a_tab_closes_by_its_button_or_a_middle_click() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        for (const char* name : {"a.htm", "b.htm", "c.htm"}) w.documents().open_document(f.doc(QLatin1String(name), name), false);
+        auto* tabs = w.findChild<QTabBar*>(QStringLiteral("project_strip"));
+        tabs->setCurrentIndex(0);
+        QWidget* close_b = tabs->tabButton(1, QTabBar::RightSide);
+        QVERIFY(close_b);
+        QTest::mouseClick(close_b, Qt::LeftButton);
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(1), QStringLiteral("C.HTM"));
+        w.editor().replace_selection(QStringLiteral("edit "));  // a.htm changed: closing asks, Cancel keeps it
+        f.dialogs.answers = {Answer::Cancel};
+        QTest::mouseClick(tabs, Qt::MiddleButton, {}, tabs->tabRect(0).center());
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QTest::mouseClick(tabs, Qt::MiddleButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(w.editor().text(), QStringLiteral("edit a.htm"));
+    }
+
     void closing_a_tab_shows_the_first_and_the_caption_follows() {
         AppFixture f;
         MasterWindow& w = f.start();
