@@ -6,6 +6,8 @@
 #include "app/workspace.h"
 #include "colour/colorize.h"
 
+#include <algorithm>
+
 namespace tamsel {
 
 bool DocumentColouring::colorize(qsizetype start, qsizetype end) {
@@ -21,6 +23,7 @@ bool DocumentColouring::colorize(qsizetype start, qsizetype end) {
     const ColouringResult result = tamsel::colorize(snapshot, start, end, colour_scheme(ws_.config), ws_.colouring, poll);
     editor_.apply_colours(result.runs);
     bar_.close_bar();
+    if (start <= 1 && end < 0 && !result.stopped) view_.document_coloured();
     return !result.stopped;
 }
 
@@ -41,6 +44,40 @@ void DocumentColouring::update_colouring() {
     reset_colours();
     ws_.window.highlight_on = true;
     colorize(1, -1);
+}
+
+namespace {
+
+// Whether position lies inside a SCRIPT block: its last "<script" before it is later than its last
+// "</script". Colouring leaves the tags of a script alone.
+bool inside_script(const QString& text, qsizetype position) {
+    if (position <= 0) return false;
+    const qsizetype open = text.lastIndexOf(QLatin1String("<script"), position - 1, Qt::CaseInsensitive);
+    const qsizetype close = text.lastIndexOf(QLatin1String("</script"), position - 1, Qt::CaseInsensitive);
+    return open > close;
+}
+
+}  // namespace
+
+void DocumentColouring::recolour_lines(int first, int last) {
+    if (!ws_.window.highlight_on || first < 0 || first >= editor_.line_count()) return;
+    last = std::min(std::max(last, first), editor_.line_count() - 1);
+    const QString text = editor_.text();
+    qsizetype start = editor_.line_start(first);
+    qsizetype end = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : text.size();
+    // A tag that begins before the range or ends after it is coloured whole.
+    if (start > 0 && text.lastIndexOf(QLatin1Char('<'), start - 1) > text.lastIndexOf(QLatin1Char('>'), start - 1))
+        start = text.lastIndexOf(QLatin1Char('<'), start - 1);
+    if (end > 0 && text.lastIndexOf(QLatin1Char('<'), end - 1) > text.lastIndexOf(QLatin1Char('>'), end - 1)) {
+        const qsizetype gt = text.indexOf(QLatin1Char('>'), end);
+        end = gt < 0 ? text.size() : gt + 1;
+    }
+    if (end <= start) return;
+    const ColourScheme scheme = colour_scheme(ws_.config);
+    editor_.apply_colours({ColourRun{start, end - start, scheme.normal}});
+    ColouringState state;
+    state.in_script = inside_script(text, start);
+    editor_.apply_colours(tamsel::colorize(text, start + 1, end, scheme, state).runs);
 }
 
 }  // namespace tamsel

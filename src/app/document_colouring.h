@@ -26,6 +26,9 @@ public:
     void remove_colouring();
     // Plain colour, colouring on, and the whole document coloured.
     void update_colouring();
+    // After an edit (typing, undo, redo): the lines first to last (from 0) in the plain colour and their
+    // tags coloured again, the range widened to the tags it cuts into. Quiet: no progress, no batch.
+    void recolour_lines(int first, int last);
 
 private:
     Workspace& ws_;

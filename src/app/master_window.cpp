@@ -152,6 +152,7 @@ void MasterWindow::build_panes() {
 
 void MasterWindow::connect_editor() {
     connect(edit_, &QsciScintilla::textChanged, this, &MasterWindow::text_changed);
+    follow_edits_with_colour();
     // Undo or redo across the save point: the changed flag and its mark follow.
     connect(edit_, &QsciScintilla::modificationChanged, this, [this] {
         if (session_ && !ws_.window.tabs_updating) session_->files().text_edited();
@@ -376,6 +377,49 @@ bool MasterWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Typing, undo and redo colour the lines they touched once typing pauses, with the rules of the whole
+// colouring: a tag typed into a coloured page shows as a tag, an undone cleanup is coloured again.
+void MasterWindow::follow_edits_with_colour() {
+    recolour_timer_ = new QTimer(this);
+    recolour_timer_->setObjectName(QStringLiteral("recolour_timer"));
+    recolour_timer_->setSingleShot(true);
+    recolour_timer_->setInterval(250);
+    connect(recolour_timer_, &QTimer::timeout, this, &MasterWindow::recolour_edited_lines);
+    connect(edit_, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))) return;
+                if (!ws_.window.highlight_on) return;
+                const auto line_at = [this](long at) {
+                    return static_cast<int>(edit_->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(at)));
+                };
+                const int first = line_at(position);
+                const int last = type & QsciScintillaBase::SC_MOD_INSERTTEXT ? line_at(position + length) : first;
+                recolour_first_ = recolour_first_ < 0 ? first : std::min(recolour_first_, first);
+                recolour_last_ = std::max(recolour_last_, last);
+                recolour_timer_->start();
+            });
+}
+
+void MasterWindow::recolour_edited_lines() {
+    const int first = recolour_first_;
+    const int last = recolour_last_;
+    recolour_first_ = recolour_last_ = -1;
+    const Document* doc = ws_.documents.active();
+    if (first < 0 || !doc || doc->type() != doc_html || !session_) return;
+    if (waiting_) {  // a long operation holds the editor: after it
+        recolour_first_ = first;
+        recolour_last_ = last;
+        recolour_timer_->start();
+        return;
+    }
+    session_->colouring().recolour_lines(first, last);
+}
+
+void MasterWindow::document_coloured() {
+    recolour_timer_->stop();
+    recolour_first_ = recolour_last_ = -1;
 }
 
 // Ctrl+Tab and Ctrl+PgDown go to the next document, the same with Shift or PgUp back, round the ends.

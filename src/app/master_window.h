@@ -78,6 +78,7 @@ public:
     void set_busy(bool on) override;
     void let_events_run() override;
     void show_about() override;
+    void document_coloured() override;
 
 Q_SIGNALS:
     void preview_refresh_requested();
@@ -93,6 +94,8 @@ private:
     void close_tab(int index);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void build_status_bar();
+    void follow_edits_with_colour();
+    void recolour_edited_lines();
     void refresh_status();
     void install_forms();
     void connect_editor();
@@ -105,6 +108,10 @@ private:
     QLabel* warning_ = nullptr;
     QTimer* timer_ = nullptr;
     QTimer* journal_timer_ = nullptr;
+    // Lines edited since typing last paused (from 0; -1 for none), coloured again when it pauses.
+    QTimer* recolour_timer_ = nullptr;
+    int recolour_first_ = -1;
+    int recolour_last_ = -1;
     QElapsedTimer clock_;
     QTabBar* project_strip_ = nullptr;
     QSplitter* master_container_ = nullptr;

@@ -41,6 +41,8 @@ public:
     virtual void set_busy(bool on) = 0;
     virtual void let_events_run() = 0;
     virtual void show_about() = 0;
+    // The whole document was just coloured: colouring that waits for typing to pause has nothing to do.
+    virtual void document_coloured() {}
 };
 
 }  // namespace tamsel

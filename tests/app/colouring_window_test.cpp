@@ -45,6 +45,46 @@ private Q_SLOTS:
         QVERIFY(!f.ws->documents.active()->changed);
     }
 
+    // An edit is coloured once typing pauses, as colouring the whole page would colour it.
+    void edits_are_coloured_when_typing_pauses_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("at");          // where the caret goes
+        QTest::addColumn<int>("remove");      // characters selected there and replaced
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a tag typed into text") << QByteArray("<P>one\ntwo</P>\n") << 7 << 0 << "a <B>bold</B> ";
+        QTest::newRow("a tag broken: its > deleted") << QByteArray("<P>one <B>x</B>\n<I>y</I>") << 9 << 1 << "";
+        QTest::newRow("an attribute typed inside a tag") << QByteArray("<P>\n<A>x</A>") << 6 << 0 << " HREF=\"y.htm\"";
+        QTest::newRow("a comment opened") << QByteArray("<P>a</P>\n<B>b</B>") << 8 << 0 << "<!-- ";
+    }
+    void edits_are_coloured_when_typing_pauses() {
+        QFETCH(QByteArray, page);
+        QFETCH(int, at);
+        QFETCH(int, remove);
+        QFETCH(QString, typed);
+        AppFixture f;
+        MasterWindow& w = f.start();
+        QVERIFY(w.documents().open_document(f.doc(QStringLiteral("page.htm"), page), false));
+        EditTextWidget& edit = w.editor();
+        edit.set_selection(at, remove);
+        if (typed.isEmpty()) QTest::keyClick(&edit, Qt::Key_Delete);
+        else QTest::keyClicks(&edit, typed);
+        QTRY_COMPARE(edit.colour_runs(), test::coloured_runs(edit.text(), f.ws->config));
+        edit.undo();
+        QTRY_COMPARE(edit.colour_runs(), test::coloured_runs(edit.text(), f.ws->config));
+    }
+
+    void an_undone_cleanup_is_coloured_again() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        QVERIFY(w.documents().open_document(f.doc(QStringLiteral("page.htm"), "<P>a <B>b</B></P><P>c</P>"), false));
+        EditTextWidget& edit = w.editor();
+        w.dispatch(QStringLiteral("id_Cleanup_HTML_Code"));
+        QVERIFY(edit.text().contains(QLatin1Char('\n')));
+        edit.undo();
+        QCOMPARE(edit.text(), QStringLiteral("<P>a <B>b</B></P><P>c</P>"));
+        QTRY_COMPARE(edit.colour_runs(), test::coloured_runs(edit.text(), f.ws->config));
+    }
+
     void remove_and_update_switch_the_colouring() {
         AppFixture f;
         MasterWindow& w = f.start();
