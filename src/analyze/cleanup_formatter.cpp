@@ -417,7 +417,7 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
     }
     if (!kept_break) return tokens_.lines[i];
     while (out.endsWith(u" >")) out.remove(out.size() - 2, 1);
-    rebuilt_tag_ = out;
+    rebuilt_tag_ = std::move(out);
     return rebuilt_tag_;
 }
 

@@ -66,8 +66,9 @@ void DocumentColouring::recolour_lines(int first, int last) {
     qsizetype start = editor_.line_start(first);
     qsizetype end = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : text.size();
     // A tag that begins before the range or ends after it is coloured whole.
-    if (start > 0 && text.lastIndexOf(QLatin1Char('<'), start - 1) > text.lastIndexOf(QLatin1Char('>'), start - 1))
-        start = text.lastIndexOf(QLatin1Char('<'), start - 1);
+    if (const qsizetype lt = start > 0 ? text.lastIndexOf(QLatin1Char('<'), start - 1) : -1;
+        lt >= 0 && lt > text.lastIndexOf(QLatin1Char('>'), start - 1))
+        start = lt;
     if (end > 0 && text.lastIndexOf(QLatin1Char('<'), end - 1) > text.lastIndexOf(QLatin1Char('>'), end - 1)) {
         const qsizetype gt = text.indexOf(QLatin1Char('>'), end);
         end = gt < 0 ? text.size() : gt + 1;

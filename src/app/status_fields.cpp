@@ -8,16 +8,6 @@
 namespace tamsel {
 namespace {
 
-struct EncodingName {
-    TextEncoding encoding;
-    QStringView name;
-};
-constexpr std::array<EncodingName, 3> encoding_names = {{
-    {TextEncoding::Utf8,        u"UTF-8"},
-    {TextEncoding::Utf8Bom,     u"UTF-8 BOM"},
-    {TextEncoding::Windows1252, u"Windows-1252"},
-}};
-
 struct LineEndName {
     LineEnds ends;
     QStringView name;
@@ -37,8 +27,8 @@ StatusFields status_fields(const Document* doc, int line, int column, qsizetype 
     if (selection_length > 0) f.selection = QStringLiteral("Sel %1").arg(selection_length);
     const int type = doc->type();
     if (type >= 1 && type < static_cast<int>(document_type_names.size())) f.type = document_type_names[type].toString();
-    for (const EncodingName& e : encoding_names)
-        if (e.encoding == doc->encoding) f.encoding = e.name.toString();
+    f.encoding = encoding_name(doc->encoding);
+    if (doc->encoding == TextEncoding::Utf8Bom) f.encoding += QStringLiteral(" BOM");
     for (const LineEndName& l : line_end_names)
         if (l.ends == doc->line_ends) f.line_ends = l.name.toString();
     return f;

@@ -11,7 +11,7 @@ namespace {
 
 class ByteReader {
 public:
-    explicit ByteReader(const QByteArray& bytes, qsizetype pos = 0) : bytes_(bytes), pos_(pos) {}
+    explicit ByteReader(const QByteArray& bytes) : bytes_(bytes) {}
 
     qsizetype pos() const { return pos_; }
     void seek(qsizetype pos) { pos_ = pos; }
