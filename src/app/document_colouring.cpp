@@ -5,6 +5,7 @@
 #include "app/shell_view.h"
 #include "app/workspace.h"
 #include "colour/colorize.h"
+#include "colour/script_colouring.h"
 
 #include <algorithm>
 
@@ -13,6 +14,12 @@ namespace tamsel {
 bool DocumentColouring::colorize(qsizetype start, qsizetype end) {
     WindowState& st = ws_.window;
     if (!st.highlight_on) return true;
+    if (const auto language = script_language_of(ws_.documents.active_type())) {
+        // A script or stylesheet is read in one quick pass: it is coloured whole, whatever the range.
+        editor_.apply_colours(colour_script(editor_.text(), *language, colour_scheme(ws_.config)));
+        view_.document_coloured();
+        return true;
+    }
     st.stop_request = false;
     bar_.open_bar(QStringLiteral("Update Syntax Highlight"), 0);
     const QString snapshot = editor_.text();
@@ -57,12 +64,28 @@ bool inside_script(const QString& text, qsizetype position) {
     return open > close;
 }
 
+// The part of runs from position on.
+QList<ColourRun> runs_from(const QList<ColourRun>& runs, qsizetype position) {
+    QList<ColourRun> after;
+    for (const ColourRun& r : runs) {
+        const qsizetype end = r.start + r.length;
+        if (end > position) after.append({std::max(r.start, position), end - std::max(r.start, position), r.colour});
+    }
+    return after;
+}
+
 }  // namespace
 
 void DocumentColouring::recolour_lines(int first, int last) {
     if (!ws_.window.highlight_on || first < 0 || first >= editor_.line_count()) return;
     last = std::min(std::max(last, first), editor_.line_count() - 1);
     const QString text = editor_.text();
+    if (const auto language = script_language_of(ws_.documents.active_type())) {
+        // An edit can open or close a comment or a string for all that follows, so the lexer reads the
+        // whole text and the colours change from the first edited line on.
+        editor_.apply_colours(runs_from(colour_script(text, *language, colour_scheme(ws_.config)), editor_.line_start(first)));
+        return;
+    }
     qsizetype start = editor_.line_start(first);
     qsizetype end = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : text.size();
     // A tag that begins before the range or ends after it is coloured whole.

@@ -5,6 +5,7 @@
 #include "app/command_rules.h"
 #include "app/crash_journal.h"
 #include "app/document_colouring.h"
+#include "colour/script_colouring.h"
 #include "app/documents.h"
 #include "app/edit_text_widget.h"
 #include "app/preview.h"
@@ -407,7 +408,7 @@ void MasterWindow::recolour_edited_lines() {
     const int last = recolour_last_;
     recolour_first_ = recolour_last_ = -1;
     const Document* doc = ws_.documents.active();
-    if (first < 0 || !doc || doc->type() != doc_html || !session_) return;
+    if (first < 0 || !doc || (doc->type() != doc_html && !script_language_of(doc->type())) || !session_) return;
     if (waiting_) {  // a long operation holds the editor: after it
         recolour_first_ = first;
         recolour_last_ = last;

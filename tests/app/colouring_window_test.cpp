@@ -5,6 +5,7 @@
 #include "app/edit_text_widget.h"
 #include "app/master_window.h"
 #include "app_fixture.h"
+#include "colour/script_colouring.h"
 #include "support/test_registry.h"
 
 #include <QLabel>
@@ -71,6 +72,35 @@ private Q_SLOTS:
         QTRY_COMPARE(edit.colour_runs(), test::coloured_runs(edit.text(), f.ws->config));
         edit.undo();
         QTRY_COMPARE(edit.colour_runs(), test::coloured_runs(edit.text(), f.ws->config));
+    }
+
+    // Scripts and stylesheets are coloured by their own language, when opened and again as typing pauses.
+    void scripts_are_coloured_by_their_language_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("typed");  // at the start: it opens a comment over the first line or more
+        QTest::newRow("JavaScript") << "a.js" << QByteArray("var s = '<B>'; // note\r\nif (a < b) f(1);") << "/*";
+        QTest::newRow("VBScript") << "a.vbs" << QByteArray("Dim s\r\ns = \"<B>\" ' note") << "' ";
+        QTest::newRow("CSS") << "a.css" << QByteArray("a:hover { color: red; }\r\n/* x */") << "/*";
+    }
+    void scripts_are_coloured_by_their_language() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
+        AppFixture f;
+        MasterWindow& w = f.start();
+        QVERIFY(w.documents().open_document(f.doc(name, bytes), false));
+        EditTextWidget& edit = w.editor();
+        const ScriptLanguage language = *script_language_of(f.ws->documents.active_type());
+        const auto expected = [&] { return colour_script(edit.text(), language, colour_scheme(f.ws->config)); };
+        QCOMPARE(edit.colour_runs(), expected());
+        edit.set_selection(0, 0);
+        QTest::keyClicks(&edit, typed);
+        QTRY_COMPARE(edit.colour_runs(), expected());
+        QCOMPARE(edit.colour_runs().first().colour, colour_scheme(f.ws->config).com);
+        QVERIFY(edit.colour_runs().first().length >= bytes.indexOf('\r') + typed.size());
+        edit.undo();
+        QTRY_COMPARE(edit.colour_runs(), expected());
     }
 
     void an_undone_cleanup_is_coloured_again() {
