@@ -1,5 +1,6 @@
 #include "app/command_bars_widget.h"
 
+#include "app/command_icons_widget.h"
 #include "app/command_table.h"
 #include "app/window_state.h"
 
@@ -133,7 +134,7 @@ void CommandBars::build_menus(QMainWindow* window) {
             // Opening a menu is a command of its own: it refreshes the states before the items show.
             connect(m, &QMenu::aboutToShow, this, [this, id] { Q_EMIT command(id); });
         } else {
-            act = new QAction(c.caption.toString(), this);
+            act = new QAction(command_icon(c.id), c.caption.toString(), this);
             // Only the menu item holds the keys: the tool-bar button of the same command would make them
             // ambiguous.
             act->setShortcuts(keys_of_command(c.id));
@@ -151,7 +152,9 @@ void CommandBars::build_toolbar(QMainWindow* window) {
     toolbar_ = window->addToolBar(tool_bar.toString());
     toolbar_->setObjectName(tool_bar.toString());
     toolbar_->setMovable(false);
-    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Pictures only, as desktop editors show them; the short text stays the button's name and its tip
+    // tells what it does.
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (QStringView id : toolbar_ids) {
         if (id == u"-") {
             toolbar_->addSeparator();
@@ -161,7 +164,7 @@ void CommandBars::build_toolbar(QMainWindow* window) {
         for (const ToolText& t : tool_texts)
             if (t.id == id) text = t.text.toString();
         const QString key = id.toString();
-        auto* act = new QAction(text, this);
+        auto* act = new QAction(command_icon(id), text, this);
         act->setObjectName(key + QStringLiteral("_tool"));
         const QStringView tip = find_command(id)->tip;
         act->setToolTip(tip.isEmpty() ? plain_caption(find_command(id)->caption) : tip.toString());

@@ -274,7 +274,7 @@ void Documents::saved_as(Document& doc, const QString& target) {
 void Documents::show_changed_mark() {
     const Document* doc = ws_.documents.active();
     if (!doc) return;
-    view_.set_tab_caption(ws_.documents.active_index() - 1, tab_caption_for(*doc));
+    view_.set_tab(ws_.documents.active_index() - 1, tab_caption_for(*doc), doc->type(), doc->path);
     view_.set_caption(caption_for(doc->path, doc->changed));
 }
 

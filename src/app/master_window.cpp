@@ -4,6 +4,7 @@
 #include "app/command_bars_widget.h"
 #include "app/command_rules.h"
 #include "app/crash_journal.h"
+#include "app/command_icons_widget.h"
 #include "app/document_colouring.h"
 #include "colour/script_colouring.h"
 #include "app/documents.h"
@@ -288,7 +289,7 @@ void MasterWindow::add_tab(const QString& caption, int image, const QString& tip
     const QSignalBlocker quiet(project_strip_);
     const int index = project_strip_->addTab(caption);
     project_strip_->setTabToolTip(index, tip);
-    project_strip_->setTabData(index, image);
+    project_strip_->setTabIcon(index, document_icon(image));
 }
 
 void MasterWindow::remove_tab(int index) {
@@ -301,7 +302,11 @@ void MasterWindow::select_tab(int index) {
     if (index >= 0 && index < project_strip_->count()) project_strip_->setCurrentIndex(index);
 }
 
-void MasterWindow::set_tab_caption(int index, const QString& caption) { project_strip_->setTabText(index, caption); }
+void MasterWindow::set_tab(int index, const QString& caption, int image, const QString& tip) {
+    project_strip_->setTabText(index, caption);
+    project_strip_->setTabToolTip(index, tip);
+    project_strip_->setTabIcon(index, document_icon(image));
+}
 void MasterWindow::set_caption(const QString& caption) { setWindowTitle(caption); }
 void MasterWindow::set_recent_menu(const QList<RecentMenuItem>& items) { bars_->set_recent_items(items); }
 

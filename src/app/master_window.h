@@ -65,7 +65,7 @@ public:
     void add_tab(const QString& caption, int image, const QString& tip) override;
     void remove_tab(int index) override;
     void select_tab(int index) override;
-    void set_tab_caption(int index, const QString& caption) override;
+    void set_tab(int index, const QString& caption, int image, const QString& tip) override;
     void set_caption(const QString& caption) override;
     void set_recent_menu(const QList<RecentMenuItem>& items) override;
     void set_document_style(LineEnds line_ends, int font_size) override;

@@ -18,7 +18,9 @@ public:
     virtual void add_tab(const QString& caption, int image, const QString& tip) = 0;
     virtual void remove_tab(int index) = 0;
     virtual void select_tab(int index) = 0;
-    virtual void set_tab_caption(int index, const QString& caption) = 0;
+    // A tab after its document changed: its caption (with the changed mark), its type's image and its
+    // tip, the path, which a Save As may have changed.
+    virtual void set_tab(int index, const QString& caption, int image, const QString& tip) = 0;
 
     virtual void set_caption(const QString& caption) = 0;
     virtual void set_recent_menu(const QList<RecentMenuItem>& items) = 0;

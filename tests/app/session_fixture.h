@@ -44,7 +44,7 @@ public:
     void add_tab(const QString& c, int, const QString&) override { tabs << c; }
     void remove_tab(int index) override { tabs.removeAt(index); }
     void select_tab(int index) override { selected_tab = index; }
-    void set_tab_caption(int index, const QString& c) override { tabs[index] = c; }
+    void set_tab(int index, const QString& c, int, const QString&) override { tabs[index] = c; }
     void set_caption(const QString& c) override { caption = c; }
     void set_recent_menu(const QList<RecentMenuItem>& items) override { recent = items; }
     void set_document_style(LineEnds, int) override {}
