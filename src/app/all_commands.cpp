@@ -3,6 +3,7 @@
 #include "app/app_commands.h"
 #include "app/session.h"
 #include "app/workspace.h"
+#include "wizards/page_commands.h"
 
 namespace tamsel {
 
@@ -10,6 +11,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     Workspace& ws = s.workspace();
     register_app_commands(handlers, s);
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
+    register_page_commands(handlers, s);
 }
 
 }  // namespace tamsel

@@ -64,36 +64,6 @@ CleanupOptions parse_cleanup(const QStringList& args) {
     return o;
 }
 
-bool write_output(const QString& path, const QByteArray& bytes) {
-    if (path.isEmpty()) {
-        QFile stdout_file;
-        return stdout_file.open(stdout, QIODevice::WriteOnly) && stdout_file.write(bytes) == bytes.size() &&
-               stdout_file.flush();
-    }
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << f.errorString() << Qt::endl;
-    return false;
-}
-
-// The line of text that index falls on, counting CR LF, LF and CR alike.
-int line_of(const QString& text, qsizetype index) {
-    int line = 1;
-    for (qsizetype i = 0; i < index; ++i)
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) ++line;
-    return line;
-}
-
-// Why text cannot be written in encoding, as one line naming the file shown, or empty when it can.
-QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown) {
-    const qsizetype at = first_unencodable(text, encoding);
-    if (at < 0) return {};
-    return QStringLiteral("%1:%2: the character %3 cannot be written in %4; nothing written")
-        .arg(shown)
-        .arg(line_of(text, at))
-        .arg(character_code(text, at), encoding_name(encoding));
-}
-
 }  // namespace
 
 int run_cleanup(const QStringList& args) {

@@ -2,12 +2,15 @@
 
 #include "cli/problem_lines.h"
 #include "platform/paths.h"
+#include "wizards/wizard_settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
+#include <cstdio>
 
 namespace tamsel::cli {
 
@@ -76,11 +79,16 @@ CommonOptions parse_common(const QStringList& args) {
                 continue;
             }
             const qsizetype eq = value.indexOf(QLatin1Char('='));
-            if (eq <= 0 || ConfigTable::slot_of(value.left(eq)) == 0) {
-                o.error = QStringLiteral("--set takes KEY=VALUE with a configuration key, not '%1'").arg(value);
+            const QString key = value.left(eq);
+            // A wizard's setting is stored under its own name, a configuration key with its prefix.
+            if (eq > 0 && find_wizard_setting(key)) {
+                o.overrides.insert(key, value.mid(eq + 1));
+            } else if (eq > 0 && ConfigTable::slot_of(key) != 0) {
+                o.overrides.insert(QStringLiteral("config_") + key, value.mid(eq + 1));
+            } else {
+                o.error = QStringLiteral("--set takes KEY=VALUE with a configuration or wizard key, not '%1'").arg(value);
                 return o;
             }
-            o.overrides.insert(QStringLiteral("config_") + value.left(eq), value.mid(eq + 1));
         } else {
             o.rest.append(a);
         }
@@ -114,6 +122,40 @@ CliContext::CliContext(const CommonOptions& options) {
     }
     ws_->config.load_config(*store_, paths.user_data);
     ok_ = true;
+}
+
+bool write_output(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty()) {
+        QFile stdout_file;
+        return stdout_file.open(stdout, QIODevice::WriteOnly) && stdout_file.write(bytes) == bytes.size() &&
+               stdout_file.flush();
+    }
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
+    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << f.errorString() << Qt::endl;
+    return false;
+}
+
+namespace {
+
+// The line of text that index falls on, counting CR LF, LF and CR alike.
+int line_of(const QString& text, qsizetype index) {
+    int line = 1;
+    for (qsizetype i = 0; i < index; ++i)
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) ++line;
+    return line;
+}
+
+}  // namespace
+
+// Why text cannot be written in encoding, as one line naming the file shown, or empty when it can.
+QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown) {
+    const qsizetype at = first_unencodable(text, encoding);
+    if (at < 0) return {};
+    return QStringLiteral("%1:%2: the character %3 cannot be written in %4; nothing written")
+        .arg(shown)
+        .arg(line_of(text, at))
+        .arg(character_code(text, at), encoding_name(encoding));
 }
 
 }  // namespace tamsel::cli

@@ -2,6 +2,7 @@
 // What every command of `tamsel` shares: options, exit codes, the console's dialog host, the workspace.
 #include "app/workspace.h"
 #include "platform/dialog_host.h"
+#include "platform/text_codec.h"
 #include "settings/settings_store.h"
 
 #include <QStringList>
@@ -31,7 +32,7 @@ QTextStream& err();
 // The options every command takes, and what is left of the arguments.
 struct CommonOptions {
     QString data_dir;                    // --data DIR
-    QHash<QString, QString> overrides;   // --set KEY=VALUE, stored under "config_" + KEY
+    QHash<QString, QString> overrides;   // --set KEY=VALUE: "config_" + KEY, a wizard key as it is
     QStringList rest;
     QString error;                       // set when the options are wrong
 };
@@ -61,6 +62,12 @@ QString cannot_read(const QString& path);
 inline const QString stdin_name = QStringLiteral("<stdin>");
 // Standard input whole, for a page named "-".
 QByteArray read_standard_input();
+
+// Writes bytes to path, replaced as a whole and never half-written, or to standard output when path is
+// empty; a failure prints why on standard error.
+bool write_output(const QString& path, const QByteArray& bytes);
+// Why text cannot be written in encoding, as one line naming the file as shown, or empty when it can.
+QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown);
 
 // True when args asks for help ("--help" or "-h").
 bool wants_help(const QStringList& args);

@@ -65,6 +65,11 @@ public:
     virtual bool modified_since_save() const { return true; }
     virtual void set_save_point() {}
 
+    // The changes between these two calls undo as one step; steps do not nest (an inner pair is part of
+    // the outer step).
+    virtual void begin_undo_step() {}
+    virtual void end_undo_step() {}
+
     // Freezes drawing and input around a bulk change.
     virtual void begin_batch() = 0;
     virtual void end_batch() = 0;

@@ -20,7 +20,17 @@ void MemoryBuffer::swap_content(MemoryBuffer& other) {
     undo_.swap(other.undo_);
 }
 
-void MemoryBuffer::remember() { undo_.append(text_); }
+// Within an undo step only the text before its first change is kept: a generator that pours a large
+// table in many pieces keeps one copy, not one per piece.
+void MemoryBuffer::remember() {
+    if (step_depth_ > 0 && step_remembered_) return;
+    undo_.append(text_);
+    step_remembered_ = step_depth_ > 0;
+}
+
+void MemoryBuffer::begin_undo_step() {
+    if (step_depth_++ == 0) step_remembered_ = false;
+}
 
 void MemoryBuffer::set_text(const QString& text) {
     remember();

@@ -38,6 +38,8 @@ public:
     bool can_undo() const override { return !undo_.isEmpty(); }
     void undo() override;
     void clear_undo() override { undo_.clear(); }
+    void begin_undo_step() override;
+    void end_undo_step() override { --step_depth_; }
 
     void begin_batch() override { ++batch_depth_; }
     void end_batch() override { --batch_depth_; }
@@ -61,6 +63,8 @@ private:
     std::vector<ColourValue> colours_;
     QStringList undo_;
     int batch_depth_ = 0;
+    int step_depth_ = 0;
+    bool step_remembered_ = false;  // the text before the open step is on the undo stack
 };
 
 }  // namespace tamsel

@@ -249,13 +249,16 @@ bool ScintillaEditorWidget::can_undo() const { return isUndoAvailable(); }
 void ScintillaEditorWidget::undo() { QsciScintilla::undo(); }
 void ScintillaEditorWidget::clear_undo() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
 
+// Batches nest (a generator's step inside a long operation): the outermost pair freezes and thaws.
 void ScintillaEditorWidget::begin_batch() {
+    if (batch_depth_++ > 0) return;
     had_focus_ = hasFocus();
     setEnabled(false);
     setUpdatesEnabled(false);
 }
 
 void ScintillaEditorWidget::end_batch() {
+    if (batch_depth_ == 0 || --batch_depth_ > 0) return;
     setUpdatesEnabled(true);
     setEnabled(true);
     if (had_focus_) setFocus();

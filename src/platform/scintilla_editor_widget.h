@@ -46,6 +46,8 @@ public:
     void clear_undo() override;
     bool modified_since_save() const override { return isModified(); }
     void set_save_point() override { setModified(false); }
+    void begin_undo_step() override { beginUndoAction(); }
+    void end_undo_step() override { endUndoAction(); }
 
     void begin_batch() override;
     void end_batch() override;
@@ -77,6 +79,7 @@ private:
     int font_points_ = 10;
     LineEnds line_ends_ = LineEnds::CrLf;
     bool had_focus_ = false;
+    int batch_depth_ = 0;
 };
 
 }  // namespace tamsel
