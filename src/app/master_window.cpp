@@ -22,6 +22,7 @@
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
+#include "wizards/meta_wizard_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,6 +97,7 @@ MasterWindow::~MasterWindow() {
 // The forms of the features, one line a form.
 void MasterWindow::install_forms() {
     forms_.install<ErrorListForm>(std::make_unique<QtErrorListForm>(this));
+    forms_.install<MetaWizardForm>(std::make_unique<QtMetaWizardForm>(this));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }
