@@ -6,6 +6,8 @@
 #include "platform/clipboard.h"
 #include "platform/editor_buffer.h"
 
+#include <QSet>
+
 namespace tamsel {
 
 bool rule_holds(Rule rule, const CommandSnapshot& s) {
@@ -36,10 +38,14 @@ bool rule_holds(Rule rule, const CommandSnapshot& s) {
 }
 
 void refresh_command_states(const CommandSnapshot& s, const CommandRegistry& handlers, CommandStates& states) {
+    // A submenu works as soon as one of its items does: it needs no handler of its own.
+    QSet<QStringView> menus_with_work;
+    for (const CommandDef& c : command_table)
+        if (c.id != u"-" && handlers.has(c.id.toString())) menus_with_work.insert(c.parent);
     for (const CommandDef& c : command_table) {
         if (c.id == u"-") continue;
         const QString id = c.id.toString();
-        const bool enabled = handlers.has(id) && rule_holds(c.rule, s);
+        const bool enabled = (handlers.has(id) || menus_with_work.contains(c.id)) && rule_holds(c.rule, s);
         if (states.enabled(id) != enabled) states.set_enabled(id, enabled);
     }
 }
