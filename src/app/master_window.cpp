@@ -22,6 +22,9 @@
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
+#include "inspector/inspector_commands.h"
+#include "inspector/property_dialog.h"
+#include "wizards/colour_picker_dialog.h"
 #include "wizards/meta_wizard_dialog.h"
 
 #include <QApplication>
@@ -98,6 +101,8 @@ MasterWindow::~MasterWindow() {
 void MasterWindow::install_forms() {
     forms_.install<ErrorListForm>(std::make_unique<QtErrorListForm>(this));
     forms_.install<MetaWizardForm>(std::make_unique<QtMetaWizardForm>(this));
+    forms_.install<PropertyForm>(std::make_unique<QtPropertyForm>(this));
+    forms_.install<ColourPickerForm>(std::make_unique<QtColourPickerForm>(this, ws_.db.colors()));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }
@@ -166,6 +171,9 @@ void MasterWindow::connect_editor() {
     connect(edit_, &EditTextWidget::states_may_change, this, &MasterWindow::refresh_command_states);
     connect(edit_, &EditTextWidget::command_key, this, &MasterWindow::dispatch);
     connect(edit_, &EditTextWidget::escape_pressed, this, [this] { session_->request_stop(); });
+    connect(edit_, &EditTextWidget::tag_double_clicked, this, [this](qsizetype start, qsizetype length, const QString&) {
+        if (!waiting_) inspect_tag(*session_, ws_.db, start, length);
+    });
     connect(edit_, &EditTextWidget::popup_requested, this, [this](const QPoint& at) {
         refresh_command_states();
         bars_->popup()->exec(at);

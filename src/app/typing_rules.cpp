@@ -1,5 +1,7 @@
 #include "app/typing_rules.h"
 
+#include "inspector/tag_properties.h"
+
 #include "platform/clipboard.h"
 #include "platform/editor_buffer.h"
 
@@ -63,14 +65,7 @@ Span double_click_span(const QString& text, qsizetype caret) {
 
 std::optional<QString> inspector_tag_text(const QString& tag) {
     if (tag.startsWith(QLatin1String("</"))) return std::nullopt;
-    QString out;
-    out.reserve(tag.size());
-    for (QChar c : tag) {
-        const QChar blank_or_c = c.unicode() < 32 ? QLatin1Char(' ') : c;
-        if (blank_or_c == QLatin1Char(' ') && out.endsWith(QLatin1Char(' '))) continue;
-        out += blank_or_c;
-    }
-    return out;
+    return normalised_tag_text(tag);
 }
 
 std::optional<float> dragged_split_ratio(int pointer_y, int height, float current) {

@@ -6,6 +6,7 @@
 #include "app/special_chars_widget.h"
 #include "app/typing_rules.h"
 #include "app_fixture.h"
+#include "inspector/property_form.h"
 #include "support/test_registry.h"
 
 #include <QSignalSpy>
@@ -137,6 +138,8 @@ private Q_SLOTS:
     void double_click_on_a_tag_hands_it_over() {
         AppFixture f;
         EditTextWidget& edit = editor_with(f, "text <td align=center> more");
+        ScriptedPropertyForm inspector;  // cancels
+        f.window->forms().use<PropertyForm>(inspector);
         QSignalSpy handed(&edit, &EditTextWidget::tag_double_clicked);
         const long byte = edit.to_byte(9);
         const QPoint at(static_cast<int>(edit.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, byte)),
@@ -147,6 +150,9 @@ private Q_SLOTS:
         QCOMPARE(edit.selected_text(), QStringLiteral("<td align=center>"));
         QCOMPARE(handed.count(), 1);
         QCOMPARE(handed[0][2].toString(), QStringLiteral("<td align=center>"));
+        // The window opens the inspector on it.
+        QCOMPARE(inspector.shown.size(), 1);
+        QCOMPARE(inspector.shown[0].key, QStringLiteral("TD"));
     }
 
     void splitter_ratio_data() {
