@@ -23,6 +23,7 @@
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
 #include "wizards/meta_wizard_dialog.h"
+#include "wizards/table_wizard_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,6 +99,7 @@ MasterWindow::~MasterWindow() {
 void MasterWindow::install_forms() {
     forms_.install<ErrorListForm>(std::make_unique<QtErrorListForm>(this));
     forms_.install<MetaWizardForm>(std::make_unique<QtMetaWizardForm>(this));
+    forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }
