@@ -28,6 +28,8 @@ struct TableFields {
     QString width = QStringLiteral("100");
     WidthUnit unit = WidthUnit::Percent;
     QString filename;  // the data file
+
+    bool operator==(const TableFields&) const = default;
 };
 
 // The fields as the wizard opens, in either mode: the defaults with the saved settings over them; the
