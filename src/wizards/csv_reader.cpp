@@ -3,6 +3,7 @@
 #include "platform/text_codec.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace tamsel {
 namespace {
@@ -12,6 +13,8 @@ bool is_line_break(QChar c) { return c == u'\r' || c == u'\n'; }
 
 // text with its line breaks (CR LF, LF, lone CR) as '\n' and its tabs as commas.
 QString normalised(QStringView text) {
+    const auto changes = [](QChar c) { return c == u'\r' || c == u'\t'; };
+    if (std::none_of(text.begin(), text.end(), changes)) return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

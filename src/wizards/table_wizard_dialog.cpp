@@ -87,7 +87,9 @@ TableWizardDialog::TableWizardDialog(TableMode mode, const TableFields& fields, 
     column->addWidget(buttons);
 
     show_fields(fields);
-    setFixedSize(sizeHint());
+    // Wider for a long file name, never taller than its controls need.
+    setMinimumSize(sizeHint());
+    setMaximumHeight(sizeHint().height());
 }
 
 QWidget* TableWizardDialog::data_file_box() {
