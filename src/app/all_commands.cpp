@@ -5,6 +5,7 @@
 #include "app/workspace.h"
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
+#include "wizards/table_commands.h"
 
 namespace tamsel {
 
@@ -14,6 +15,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
     register_page_commands(handlers, s);
     register_meta_wizard_command(handlers, s);
+    register_table_commands(handlers, s, ws.store);
 }
 
 }  // namespace tamsel

@@ -26,6 +26,7 @@
 #include "inspector/property_dialog.h"
 #include "wizards/colour_picker_dialog.h"
 #include "wizards/meta_wizard_dialog.h"
+#include "wizards/table_wizard_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,6 +104,7 @@ void MasterWindow::install_forms() {
     forms_.install<MetaWizardForm>(std::make_unique<QtMetaWizardForm>(this));
     forms_.install<PropertyForm>(std::make_unique<QtPropertyForm>(this));
     forms_.install<ColourPickerForm>(std::make_unique<QtColourPickerForm>(this, ws_.db.colors()));
+    forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }

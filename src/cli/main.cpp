@@ -3,6 +3,7 @@
 #include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
+#include "cli/cli_table.h"
 #include "platform/app_info.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,12 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 3> commands = {{
+constexpr std::array<Command, 5> commands = {{
     {"db",      tamsel::cli::run_db,      "build, dump and check the tag database files"},
     {"check",   tamsel::cli::run_check,   "list the errors and warnings of pages and website folders"},
     {"cleanup", tamsel::cli::run_cleanup, "check a page and lay it out again (tag case, indentation, margin)"},
+    {"table",   tamsel::cli::run_table,   "pour an empty table of rows and columns into a page's body"},
+    {"csv",     tamsel::cli::run_csv,     "pour comma-delimited data as a table into a page's body"},
 }};
 
 void usage(QTextStream& s) {
