@@ -4,6 +4,7 @@
 #include "app/session.h"
 #include "app/workspace.h"
 #include "wizards/page_commands.h"
+#include "wizards/wizard_commands.h"
 
 namespace tamsel {
 
@@ -12,6 +13,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_app_commands(handlers, s);
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
     register_page_commands(handlers, s);
+    register_wizard_commands(handlers, s);
 }
 
 }  // namespace tamsel

@@ -22,6 +22,10 @@
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
+#include "wizards/calendar_wizard_dialog.h"
+#include "wizards/frame_wizard_dialog.h"
+#include "wizards/new_document_dialog.h"
+#include "wizards/template_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -96,6 +100,10 @@ MasterWindow::~MasterWindow() {
 // The forms of the features, one line a form.
 void MasterWindow::install_forms() {
     forms_.install<ErrorListForm>(std::make_unique<QtErrorListForm>(this));
+    forms_.install<CalendarForm>(std::make_unique<QtCalendarForm>(this));
+    forms_.install<FrameWizardForm>(std::make_unique<QtFrameWizardForm>(this));
+    forms_.install<NewDocumentForm>(std::make_unique<QtNewDocumentForm>(this, document_icon));
+    forms_.install<TemplateForm>(std::make_unique<QtTemplateForm>(this, document_icon));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }
