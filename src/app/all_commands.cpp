@@ -6,6 +6,7 @@
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
 #include "wizards/table_commands.h"
+#include "wizards/wizard_commands.h"
 
 namespace tamsel {
 
@@ -16,6 +17,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_page_commands(handlers, s);
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
+    register_wizard_commands(handlers, s);
 }
 
 }  // namespace tamsel

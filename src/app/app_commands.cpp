@@ -11,6 +11,8 @@
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/editor_buffer.h"
+#include "platform/paths.h"
+#include "wizards/new_document.h"
 
 namespace tamsel {
 namespace {
@@ -30,7 +32,10 @@ void not_implemented(DialogHost& dialogs, const QString& name) {
 void register_file_commands(CommandRegistry& r, Session& s) {
     Documents& docs = s.files();
     r.add(QStringLiteral("id_File_New"), [&s, &docs] {
-        docs.new_from_choice(s.choose_new_document ? s.choose_new_document() : QString());
+        const Paths& paths = s.workspace().paths;
+        const auto request = ask_new_document(s.forms(), {paths.shipped_templates(), paths.templates()});
+        if (request) docs.new_from_choice(request->kind->id.toString(), request->template_path);
+        s.refresh_command_states();
     });
     r.add(QStringLiteral("id_File_Open"), [&s, &docs] {
         docs.open_command();

@@ -123,6 +123,7 @@ inline constexpr std::array<CommandDef, 96> command_table = {{
     {u"id_Tools_Table_Basic",        u"ID_TableWizard",      u"Basic HTML Table",                   u"",                                     R::always},
     {u"id_Tools_Table_CSV",          u"ID_TableWizard",      u"Import Comma Delimited File (CSV)",  u"",                                     R::always},
     {u"id_Tools_Calendar",           u"id_TopMenu_Tools",    u"Calendar Wizard",                    u"",                                     R::html},
+    {u"id_FrameWizard",              u"id_TopMenu_Tools",    u"Frame Wizard",                       u"",                                     R::always},
     {u"id_Tools_List",               u"id_TopMenu_Tools",    u"List Wizard",                        u"",                                     R::selection},
     {u"id_Tools_MetaTag",            u"id_TopMenu_Tools",    u"Meta Tag Wizard",                    u"",                                     R::always},
     {u"-",                           u"id_TopMenu_Tools",    u"",                                   u"",                                     R::always},
@@ -150,7 +151,6 @@ inline constexpr std::array<CommandDef, 96> command_table = {{
     {u"id_ToolsToolbar",             u"",                    u"&Toolbar",                           u"",                                     R::always},
     {u"id_ToolsStatusBar",           u"",                    u"&Status Bar",                        u"",                                     R::always},
     {u"id_Menu_Close",               u"",                    u"Close",                              u"",                                     R::always},
-    {u"id_FrameWizard",              u"",                    u"Frame Wizard",                       u"",                                     R::always},
 }};
 }  // namespace command_rows
 using command_rows::command_table;

@@ -10,28 +10,15 @@
 #include "platform/dialog_host.h"
 #include "platform/editor_buffer.h"
 #include "platform/file_names.h"
+#include "wizards/new_document.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <array>
 
 namespace tamsel {
 namespace {
-
-struct NewChoice {
-    QStringView choice;
-    QStringView extension;
-};
-
-constexpr std::array<NewChoice, 6> new_choices = {{
-    {u"ID_HTMLBlank",    u"HTM"},
-    {u"ID_StyleSheet",   u"CSS"},
-    {u"ID_TextFile",     u"TXT"},
-    {u"ID_JavaScript",   u"JS"},
-    {u"ID_VBScript",     u"VBS"},
-    {u"ID_HTMLTemplate", u"HTM"},
-}};
 
 // The caption of the window and the tab's name, with a "*" before the name while the document is changed.
 QString caption_for(const QString& path, bool changed = false) {
@@ -64,20 +51,18 @@ bool Documents::new_document(const QString& extension) {
 }
 
 bool Documents::new_from_choice(const QString& choice, const QString& template_file) {
-    for (const NewChoice& c : new_choices) {
-        if (choice != c.choice) continue;
-        const bool from_template = choice == QLatin1String("ID_HTMLTemplate");
-        DecodedText tpl;
-        if (from_template && (template_file.isEmpty() || !read_file(template_file, tpl))) return false;
-        if (!new_document(c.extension.toString())) return false;
-        if (from_template) {
-            editor_.set_text(tpl.text);
-            ws_.documents.active()->line_ends = tpl.line_ends;
-            ws_.mark_changed();
-        }
-        return true;
+    const NewDocumentKind* kind = find_new_document_kind(choice);
+    if (!kind) return false;
+    const bool from_template = kind->id == template_kind_id;
+    DecodedText tpl;
+    if (from_template && (template_file.isEmpty() || !read_file(template_file, tpl))) return false;
+    if (!new_document(kind->extension.toString())) return false;
+    if (from_template) {
+        editor_.set_text(tpl.text);
+        ws_.documents.active()->line_ends = tpl.line_ends;
+        ws_.mark_changed();
     }
-    return false;
+    return true;
 }
 
 void Documents::open_command() {
@@ -238,9 +223,11 @@ bool Documents::save_document(SaveKind kind) {
         save_as = true;
         target.clear();
     }
+    // The user's templates have a folder of their own; the shipped ones cannot be written.
+    if (template_save) QDir().mkpath(ws_.paths.templates());
     if (save_as) {
         FileRequest request = file_request(FileDialogMode::Save, template_save ? doc_template : doc->type(), target);
-        request.directory = template_save    ? ws_.paths.user_data
+        request.directory = template_save    ? ws_.paths.templates()
                             : target.isEmpty() ? ws_.paths.start_folder
                                                : QFileInfo(target).absolutePath();
         const auto chosen = ws_.dialogs.file_dialog(request);
@@ -248,7 +235,7 @@ bool Documents::save_document(SaveKind kind) {
         target = *chosen;
     }
     if (target.endsWith(QLatin1Char('*'))) target.chop(1);
-    if (template_save) target = template_path_of(ws_.paths.user_data, target);
+    if (template_save) target = template_path_of(ws_.paths.templates(), target);
 
     const QString text = editor_.text();
     const std::optional<TextEncoding> encoding = encoding_for(doc->encoding, text, target);

@@ -2,11 +2,10 @@
 
 #include "analyze/error_list_dialog.h"
 #include "app/command_bars_widget.h"
+#include "app/command_icons_widget.h"
 #include "app/command_rules.h"
 #include "app/crash_journal.h"
-#include "app/command_icons_widget.h"
 #include "app/document_colouring.h"
-#include "colour/script_colouring.h"
 #include "app/documents.h"
 #include "app/edit_text_widget.h"
 #include "app/preview.h"
@@ -15,18 +14,23 @@
 #include "app/progress_panel_widget.h"
 #include "app/session.h"
 #include "app/special_chars_widget.h"
-#include "app/status_fields.h"
 #include "app/splash_widget.h"
+#include "app/status_fields.h"
 #include "app/typing_rules.h"
 #include "app/workspace.h"
+#include "colour/script_colouring.h"
+#include "inspector/inspector_commands.h"
+#include "inspector/property_dialog.h"
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
-#include "inspector/inspector_commands.h"
-#include "inspector/property_dialog.h"
+#include "wizards/calendar_wizard_dialog.h"
 #include "wizards/colour_picker_dialog.h"
+#include "wizards/frame_wizard_dialog.h"
 #include "wizards/meta_wizard_dialog.h"
+#include "wizards/new_document_dialog.h"
 #include "wizards/table_wizard_dialog.h"
+#include "wizards/template_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,6 +109,10 @@ void MasterWindow::install_forms() {
     forms_.install<PropertyForm>(std::make_unique<QtPropertyForm>(this));
     forms_.install<ColourPickerForm>(std::make_unique<QtColourPickerForm>(this, ws_.db.colors()));
     forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
+    forms_.install<CalendarForm>(std::make_unique<QtCalendarForm>(this));
+    forms_.install<FrameWizardForm>(std::make_unique<QtFrameWizardForm>(this));
+    forms_.install<NewDocumentForm>(std::make_unique<QtNewDocumentForm>(this, document_icon));
+    forms_.install<TemplateForm>(std::make_unique<QtTemplateForm>(this, document_icon));
 }
 
 Documents& MasterWindow::documents() { return session_->files(); }

@@ -7,7 +7,6 @@
 #include "core/command_registry.h"
 #include "core/editor_session.h"
 
-#include <functional>
 #include <memory>
 
 namespace tamsel {
@@ -47,9 +46,6 @@ public:
     ShellView& view() { return view_; }
     Clipboard& clipboard() { return clipboard_; }
     const CommandRegistry& handlers() const { return handlers_; }
-
-    // The choice of the new-document dialog; until that dialog exists a blank HTML page is made.
-    std::function<QString()> choose_new_document = [] { return QStringLiteral("ID_HTMLBlank"); };
 
     // EditorSession
     DocumentSet& documents() override;

@@ -1,4 +1,5 @@
 // tamsel: the engine of Tamsel 2001 on the command line.
+#include "cli/cli_calendar.h"
 #include "cli/cli_check.h"
 #include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
@@ -17,12 +18,13 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 5> commands = {{
-    {"db",      tamsel::cli::run_db,      "build, dump and check the tag database files"},
-    {"check",   tamsel::cli::run_check,   "list the errors and warnings of pages and website folders"},
-    {"cleanup", tamsel::cli::run_cleanup, "check a page and lay it out again (tag case, indentation, margin)"},
-    {"table",   tamsel::cli::run_table,   "pour an empty table of rows and columns into a page's body"},
-    {"csv",     tamsel::cli::run_csv,     "pour comma-delimited data as a table into a page's body"},
+constexpr std::array<Command, 6> commands = {{
+    {"db",       tamsel::cli::run_db,       "build, dump and check the tag database files"},
+    {"check",    tamsel::cli::run_check,    "list the errors and warnings of pages and website folders"},
+    {"cleanup",  tamsel::cli::run_cleanup,  "check a page and lay it out again (tag case, indentation, margin)"},
+    {"table",    tamsel::cli::run_table,    "pour an empty table of rows and columns into a page's body"},
+    {"csv",      tamsel::cli::run_csv,      "pour comma-delimited data as a table into a page's body"},
+    {"calendar", tamsel::cli::run_calendar, "insert the calendar of a month into a page"},
 }};
 
 void usage(QTextStream& s) {

@@ -1,8 +1,9 @@
 #pragma once
 // Where the program's files live on Linux.
 //   program data: the shipped, read-only data (share/tamsel2001 beside bin/, in a build tree and installed)
-//   user data:    the per-user folder; the database is read from here and written back here, templates and
-//                 untitled documents live here; seeded with the shipped .DB files on first run
+//   user data:    the per-user folder; the database is read from here and written back here, untitled
+//                 documents live here and the user's templates in templates/; seeded with the shipped
+//                 .DB files on first run
 //   temporary:    a private folder of the running program (mode 0700), removed at exit
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,9 @@ struct Paths {
     QString reports() const { return user_data + QStringLiteral("/reports"); }
     QString help() const { return user_data + QStringLiteral("/help"); }
     QString journal() const { return user_data + QStringLiteral("/journal"); }
+    // The user's document templates, and the shipped ones (none when the program data is unknown).
+    QString templates() const { return user_data + QStringLiteral("/templates"); }
+    QString shipped_templates() const { return program_data.isEmpty() ? QString() : program_data + QStringLiteral("/templates"); }
 };
 
 // The shipped data folder for a program in app_dir: $TAMSEL_DATA_DIR when set, else app_dir/../share/tamsel2001.

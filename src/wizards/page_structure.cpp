@@ -90,7 +90,8 @@ void OutputBuffer::append_output_line(const QString& line, bool& flush) {
     buffer_ += page_.line_end;
     if (buffer_.size() > flush_threshold) flush = true;
     if (!flush) return;
-    page_.editor.replace_selection(buffer_);
+    if (tracked_) insert_tracked(page_.editor, buffer_, *tracked_);
+    else page_.editor.replace_selection(buffer_);
     buffer_.clear();
 }
 

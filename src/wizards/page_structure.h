@@ -54,6 +54,8 @@ public:
     static constexpr qsizetype flush_threshold = 16000;
 
     explicit OutputBuffer(PageEditor& page) : page_(page) {}
+    // Pours with insert_tracked, so that tracked keeps pointing at the same text.
+    OutputBuffer(PageEditor& page, qsizetype& tracked) : page_(page), tracked_(&tracked) {}
     // Appends line and a line end. When the buffer has grown beyond the threshold, flush is set; with
     // flush set, the buffer is poured and emptied. The last call of a generator passes an empty line and
     // flush = true, which adds one more line end before pouring.
@@ -67,6 +69,7 @@ public:
 
 private:
     PageEditor& page_;
+    qsizetype* tracked_ = nullptr;
     QString buffer_;
 };
 

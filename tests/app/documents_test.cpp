@@ -167,8 +167,8 @@ private Q_SLOTS:
         f.type(QStringLiteral("x"));
         f.dialogs.files = {page};
         f.dispatch(QStringLiteral("ID_SaveasHTMLTemplate"));
-        QCOMPARE(read_bytes(f.user.filePath(QStringLiteral("PAGE.tpl"))), QByteArray("x<P>"));
-        QCOMPARE(f.dialogs.file_requests.last().directory, f.user.path());
+        QCOMPARE(read_bytes(f.user.filePath(QStringLiteral("templates/PAGE.tpl"))), QByteArray("x<P>"));
+        QCOMPARE(f.dialogs.file_requests.last().directory, f.user.filePath(QStringLiteral("templates")));
         QCOMPARE(f.active_path(), page);
         QVERIFY(f.changed());
         QCOMPARE(f.ws->documents.active_type(), static_cast<int>(doc_html));

@@ -14,6 +14,9 @@
 #include "platform/scripted_dialogs.h"
 #include "settings/settings_store.h"
 #include "support/test_support.h"
+#include "wizards/calendar_form.h"
+#include "wizards/frame_wizard_form.h"
+#include "wizards/new_document_form.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -96,12 +99,22 @@ struct WorkspaceFixture {
 
 struct SessionFixture : WorkspaceFixture {
     ScriptedErrorList error_list;
+    ScriptedCalendarForm calendar_form;
+    ScriptedFrameWizard frame_wizard;
+    ScriptedNewDocument new_document;  // a blank HTML page unless told otherwise
+    ScriptedTemplateForm template_form;
     MemoryClipboard clipboard;
     FormSet forms;
     FakeShellView view;
     std::unique_ptr<Session> session;
 
-    SessionFixture() { forms.use<ErrorListForm>(error_list); }
+    SessionFixture() {
+        forms.use<ErrorListForm>(error_list);
+        forms.use<CalendarForm>(calendar_form);
+        forms.use<FrameWizardForm>(frame_wizard);
+        forms.use<NewDocumentForm>(new_document);
+        forms.use<TemplateForm>(template_form);
+    }
 
     // The session after the start-up the window would do: database, configuration, commands computed.
     Session& start() {

@@ -20,6 +20,7 @@ for f in bin/tamsel bin/tamsel2001 share/tamsel2001/HTML_Tags.DB share/applicati
          share/icons/hicolor/scalable/apps/tamsel2001.svg share/man/man1/tamsel.1 share/man/man1/tamsel2001.1; do
   [ -e "$root/$f" ] || fail "$f was not installed"
 done
+[ -e "$root/share/tamsel2001/templates/HTML5 Page.tpl" ] || fail "the document templates were not installed"
 
 mkdir -p "$stage/home"
 printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY><P>x</P></BODY></HTML>\n' >"$stage/page.htm"

@@ -1,0 +1,40 @@
+#pragma once
+// Wizard_Calendar as the calendar command asks it: a month, a year and a size, or Cancel. The window
+// shows it with CalendarWizardDialog, the tests answer it with ScriptedCalendarForm.
+#include "wizards/calendar.h"
+
+#include <QDate>
+#include <QList>
+#include <deque>
+#include <optional>
+
+namespace tamsel {
+
+struct CalendarChoice {
+    CalendarSize size = CalendarSize::small;
+    QString month;  // "MM/YYYY"
+};
+
+class CalendarForm {
+public:
+    virtual ~CalendarForm() = default;
+    // Shows the wizard modally, opening at the month of today; nothing when the user cancelled.
+    virtual std::optional<CalendarChoice> ask(const QDate& today) = 0;
+};
+
+// Answers from a script: each answer in turn, Cancel when none is left.
+class ScriptedCalendarForm : public CalendarForm {
+public:
+    std::deque<std::optional<CalendarChoice>> answers;
+    QList<QDate> shown;  // the "today" of each showing
+
+    std::optional<CalendarChoice> ask(const QDate& today) override {
+        shown.append(today);
+        if (answers.empty()) return std::nullopt;
+        std::optional<CalendarChoice> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+}  // namespace tamsel
