@@ -2,6 +2,7 @@
 
 #include "app/document_colouring.h"
 #include "app/documents.h"
+#include "app/preferences.h"
 #include "app/preview.h"
 #include "app/session.h"
 #include "app/shell_view.h"
@@ -123,6 +124,7 @@ void register_app_commands(CommandRegistry& handlers, Session& session) {
     register_file_commands(handlers, session);
     register_edit_commands(handlers, session);
     register_view_commands(handlers, session);
+    handlers.add(QStringLiteral("ID_Tamsel2001Preferences"), [&session] { open_preferences(session); });
 }
 
 }  // namespace tamsel
