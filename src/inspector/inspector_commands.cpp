@@ -25,6 +25,7 @@ bool inspect_tag(EditorSession& session, const TagDatabase& db, qsizetype start,
     const ParsedTag parsed = parse_tag(text, request.attributes);
     request.rows = property_rows(parsed, request.attributes);
     request.extra = parsed.extra;
+    request.closes_itself = parsed.closes_itself;
     request.named_colours = db.colors();
     request.picker = session.forms().find<ColourPickerForm>();
     const std::optional<QString> rebuilt = form->show(request);

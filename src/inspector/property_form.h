@@ -20,9 +20,10 @@ struct PropertyRequest {
     QString extra;                 // what the tag holds beyond its known attributes, written after them
     QList<ColorRecord> named_colours;
     ColourPickerForm* picker = nullptr;  // opened by the colour sample of a colour row
+    bool closes_itself = false;          // "<br/>": written so again
 
     // The tag as the rows now give it.
-    QString rebuilt(const QList<PropertyRow>& edited) const { return rebuild_tag(key, edited, extra); }
+    QString rebuilt(const QList<PropertyRow>& edited) const { return rebuild_tag(key, edited, extra, closes_itself); }
 };
 
 class PropertyForm {

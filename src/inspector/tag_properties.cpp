@@ -1,5 +1,6 @@
 #include "inspector/tag_properties.h"
 
+#include "core/markup_text.h"
 #include "tagdb/fixed_tables.h"
 #include "tagdb/tag_database.h"
 
@@ -95,11 +96,13 @@ QString inspectable_tag_key(const QString& text, const TagDatabase& db) {
 }
 
 ParsedTag parse_tag(QStringView tag, const QList<AttrRecord>& attributes) {
+    ParsedTag parsed;
+    parsed.closes_itself = closes_itself(tag);
     if (tag.startsWith(u'<')) tag = tag.mid(1);
     if (tag.endsWith(u'>')) tag.chop(1);
-    const QStringView inner = tag.trimmed();
+    QStringView inner = tag.trimmed();
+    if (parsed.closes_itself) inner = inner.chopped(1).trimmed();  // the "/" of "<br/>" is no attribute
     const qsizetype blank = inner.indexOf(u' ');
-    ParsedTag parsed;
     parsed.key = inner.left(blank < 0 ? inner.size() : blank).toString().toUpper();
     if (blank < 0) return parsed;
     for (const QString& token : tokens_of(close_up_equals(inner.mid(blank + 1).trimmed()))) {
@@ -149,6 +152,7 @@ QStringList choice_items(QStringView choices) {
 
 QString written_value(QString value) {
     if (value.size() >= 2 && is_quote(value.front()) && value.back() == value.front()) value = value.mid(1, value.size() - 2);
+    else if (!value.isEmpty() && is_quote(value.front()) && value.indexOf(value.front(), 1) < 0) value.remove(0, 1);
     const bool has_double = value.contains(u'"');
     const bool has_single = value.contains(u'\'');
     if (has_double && has_single) return u'"' + value.replace(u'"', QLatin1String("&quot;")) + u'"';
@@ -159,11 +163,11 @@ QString written_value(QString value) {
     return plain && !has_single ? value : u'"' + value + u'"';
 }
 
-QString rebuild_tag(const QString& key, const QList<PropertyRow>& rows, const QString& extra) {
+QString rebuild_tag(const QString& key, const QList<PropertyRow>& rows, const QString& extra, bool closes_itself) {
     QString attributes;
     for (const PropertyRow& row : rows)
         if (!row.is_header() && !row.value.isEmpty()) append_word(attributes, row.name + u'=' + written_value(row.value));
-    return (u'<' + key + u' ' + attributes + u' ' + extra).trimmed() + u'>';
+    return (u'<' + key + u' ' + attributes + u' ' + extra).trimmed() + (closes_itself ? QStringLiteral(" />") : QStringLiteral(">"));
 }
 
 }  // namespace tamsel

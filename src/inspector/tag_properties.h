@@ -29,6 +29,7 @@ struct ParsedTag {
     QString key;                   // the tag name in upper case
     QList<ParsedAttribute> known;  // attributes the database lists for the tag, in the tag's order
     QString extra;                 // the rest: unknown attributes (name upper-cased) and bare words
+    bool closes_itself = false;    // written "<br/>" or "<img ... />", as XHTML pages write empty elements
 };
 
 // Reads tag ("<" ... ">") against attributes, the database's records of the tag. Blanks around "=" are
@@ -54,11 +55,12 @@ QStringList choice_items(QStringView choices);
 
 // A value as the rebuilt tag writes it: bare when it is a plain word; in double quotes when it holds a
 // blank or one of "'=<>`; in single quotes when it holds a double quote; in double quotes with &quot;
-// when it holds both kinds of quote.
+// when it holds both kinds of quote. The quotes it was written in come off first, also an opening quote
+// that was never closed.
 QString written_value(QString value);
 
 // The tag rebuilt from the rows: the upper-case key, the rows with a value in database order, then extra.
-// A row whose value is empty is left out.
-QString rebuild_tag(const QString& key, const QList<PropertyRow>& rows, const QString& extra);
+// A row whose value is empty is left out. A tag that closed itself ends with " />" again.
+QString rebuild_tag(const QString& key, const QList<PropertyRow>& rows, const QString& extra, bool closes_itself = false);
 
 }  // namespace tamsel

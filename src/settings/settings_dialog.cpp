@@ -54,6 +54,7 @@ SettingsDialog::SettingsDialog(ConfigTable& config, const SettingsRequest& reque
     tabs_->addTab(browser_page(), QStringLiteral("Web Browsers/HTMLHelp Compiler"));
     tabs_->addTab(editor_page(), QStringLiteral("Editor/Display"));
     tabs_->addTab(syntax_page(), QStringLiteral("Syntax Highlighting"));
+    tabs_->setUsesScrollButtons(false);  // all four tabs in sight: the dialog is as wide as they need
 
     auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this), indexed("Command", 0));
     auto* ok = named(new QPushButton(QStringLiteral("OK"), this), indexed("Command", 1));
@@ -173,6 +174,7 @@ QWidget* SettingsDialog::editor_page() {
     font_size_ = named(new QComboBox(page), QStringLiteral("font_size"));
     for (const QStringView size : font_sizes) font_size_->addItem(size.toString());
     font_size_->setCurrentIndex(font_size_index(config_.config_int(font_size)));
+    font_size_->setMaximumWidth(80);
     tab_width_ = number_box("tab_width", tab_width);
     auto* top = new QFormLayout;
     top->addRow(show_special_char_);

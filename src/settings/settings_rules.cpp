@@ -42,7 +42,9 @@ QStringList local_drive_entries() {
         // Disks only: the kernel's own file systems hold no programs worth a walk.
         if (!volume.isValid() || !volume.isReady()) continue;
         if (volume.rootPath() != QLatin1String("/") && !volume.device().startsWith("/dev/")) continue;
-        entries << QStringLiteral("%1 [%2]").arg(volume.rootPath(), volume.name());
+        // A volume without a label is named by its device.
+        const QString label = volume.name().isEmpty() ? QString::fromUtf8(volume.device()) : volume.name();
+        entries << QStringLiteral("%1 [%2]").arg(volume.rootPath(), label);
     }
     return entries;
 }

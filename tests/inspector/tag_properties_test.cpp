@@ -21,7 +21,7 @@ const QList<AttrRecord> img = {
 
 QString round_trip(const QString& tag) {
     const ParsedTag parsed = parse_tag(tag, img);
-    return rebuild_tag(parsed.key, property_rows(parsed, img), parsed.extra);
+    return rebuild_tag(parsed.key, property_rows(parsed, img), parsed.extra, parsed.closes_itself);
 }
 
 }  // namespace
@@ -45,7 +45,9 @@ private Q_SLOTS:
         QTest::newRow("a double quote inside single quotes") << "<img alt='say \"hi\"'>" << "<IMG  ALT='say \"hi\"'>";
         QTest::newRow("an empty quoted value is kept") << "<img alt=\"\">" << "<IMG  ALT=\"\">";
         QTest::newRow("a value equal to its name is kept") << "<img nowrap=NOWRAP>" << "<IMG  NOWRAP=NOWRAP>";
-        QTest::newRow("an unclosed quote keeps the rest") << "<img alt=\"a b src=c>" << "<IMG  ALT='\"a b src=c'>";
+        QTest::newRow("an unclosed quote keeps the rest") << "<img alt=\"a b src=c>" << "<IMG  ALT=\"a b src=c\">";
+        QTest::newRow("XHTML empty element closes itself again") << "<img alt=\"Logo\"/>" << "<IMG  ALT=Logo />";
+        QTest::newRow("a slash inside an unquoted value stays in it") << "<img src=a/>" << "<IMG  SRC=a/>";
     }
     void tags_rebuild_from_their_rows() {
         QFETCH(QString, tag);
