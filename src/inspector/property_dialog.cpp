@@ -18,17 +18,6 @@ namespace {
 constexpr int name_width = 140;
 enum EditorMode : int { no_editor = 0, text_mode = 1, choice_mode = 2, colour_mode = 3 };
 
-QTableWidgetItem* cell(const QString& text, bool header) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (header) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        item->setBackground(QPalette().button());
-    }
-    return item;
-}
 
 }  // namespace
 
@@ -45,6 +34,7 @@ PropertyDialog::PropertyDialog(const PropertyRequest& request, QWidget* parent)
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    common_ = std::make_unique<CommonGrid>(*grid_);
 
     text_entry_ = new QLineEdit(this);
     text_entry_->setObjectName(QStringLiteral("TextEntry"));
@@ -98,27 +88,22 @@ PropertyDialog::PropertyDialog(const PropertyRequest& request, QWidget* parent)
 }
 
 void PropertyDialog::fill_grid() {
-    grid_->setRowCount(static_cast<int>(rows_.size()));
-    for (int r = 0; r < rows_.size(); ++r) {
-        const PropertyRow& row = rows_[r];
-        grid_->setItem(r, 0, cell(row.name, row.is_header()));
-        grid_->setItem(r, 1, cell(row.is_header() ? QString() : row.value, row.is_header()));
-        if (row.is_header()) grid_->setSpan(r, 0, 1, 2);
-    }
+    GridRowLook header;
+    header.bold = true;
+    header.background = palette().button().color();
+    header.header = true;
+    int counter = 0;
+    for (const PropertyRow& row : rows_) common_->grid_add_row(counter, row.name, row.value, row.is_header() ? header : GridRowLook{});
 }
 
-// Header rows are stepped over: to the next row, or back when the header is the last.
+// The grid steps off header rows; the editor then shows the row it landed on.
 void PropertyDialog::enter_row(int row, int previous) {
-    if (grid_busy_ || row < 0) return;
-    if (previous >= 0 && previous == current_) commit();
-    if (rows_[row].is_header()) {
-        const int target = row + 1 < rows_.size() ? row + 1 : row - 1;
-        if (target >= 0 && target != previous) {
-            grid_->setCurrentCell(target, 0);
-            return;
-        }
+    if (common_->grid_busy || row < 0) return;
+    if (previous >= 0 && previous == current_) {
+        commit();
+        common_->grid_leave_row(previous);
     }
-    show_editor(row);
+    show_editor(common_->grid_enter_row());
 }
 
 void PropertyDialog::show_editor(int row) {
@@ -161,10 +146,9 @@ void PropertyDialog::commit() {
 void PropertyDialog::write_value(int row, const QString& value) {
     // A value the user did not touch keeps its quotes as written.
     if (value == editable_value(rows_[row].value)) return;
-    grid_busy_ = true;
+    const GridBusy busy(*common_);
     rows_[row].value = value;
     grid_->item(row, 1)->setText(value);
-    grid_busy_ = false;
 }
 
 void PropertyDialog::pick_colour() {

@@ -2,9 +2,11 @@
 // frm_Property: the attributes and events of one tag in a two-column grid (prop_grid), the value of the
 // current row edited by its attribute's type (TextEntry, ComboList, or color_sample, which opens the
 // colour picker). "Update" answers with the tag rebuilt from the grid; "Cancel" with nothing.
+#include "inspector/common_grid_widget.h"
 #include "inspector/property_form.h"
 
 #include <QDialog>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -38,7 +40,7 @@ private:
     QPushButton* color_sample_;
     int current_ = -1;     // the row whose value the editor shows
     int mode_ = 0;         // 1 text box, 2 choice list, 3 colour sample; 0 no editor
-    bool grid_busy_ = false;
+    std::unique_ptr<CommonGrid> common_;
 };
 
 class QtPropertyForm : public PropertyForm {
