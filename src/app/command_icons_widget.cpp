@@ -13,13 +13,14 @@ struct CommandIcon {
     QStringView theme;  // a freedesktop icon name; the program's own drawing of that name stands in for it
 };
 
-constexpr std::array<CommandIcon, 30> command_icons = {{
+constexpr std::array<CommandIcon, 31> command_icons = {{
     {u"id_File_New",                 u"document-new"},
     {u"id_File_Open",                u"document-open"},
     {u"ID_File_Close",               u"window-close"},
     {u"id_File_Save",                u"document-save"},
     {u"ID_File_SaveAs",              u"document-save-as"},
     {u"id_Print",                    u"document-print"},
+    {u"ID_Tamsel2001Preferences",    u"preferences-system"},
     {u"id_Menu_FileExit",            u"application-exit"},
     {u"ID_Undo",                     u"edit-undo"},
     {u"id_Edit_Cut",                 u"edit-cut"},
