@@ -4,6 +4,7 @@
 #include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
+#include "cli/cli_spec_report.h"
 #include "cli/cli_table.h"
 #include "platform/app_info.h"
 
@@ -18,18 +19,19 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 6> commands = {{
-    {"db",       tamsel::cli::run_db,       "build, dump and check the tag database files"},
-    {"check",    tamsel::cli::run_check,    "list the errors and warnings of pages and website folders"},
-    {"cleanup",  tamsel::cli::run_cleanup,  "check a page and lay it out again (tag case, indentation, margin)"},
-    {"table",    tamsel::cli::run_table,    "pour an empty table of rows and columns into a page's body"},
-    {"csv",      tamsel::cli::run_csv,      "pour comma-delimited data as a table into a page's body"},
-    {"calendar", tamsel::cli::run_calendar, "insert the calendar of a month into a page"},
+constexpr std::array<Command, 7> commands = {{
+    {"db",          tamsel::cli::run_db,             "build, dump and check the tag database files"},
+    {"check",       tamsel::cli::run_check,          "list the errors and warnings of pages and website folders"},
+    {"cleanup",     tamsel::cli::run_cleanup,        "check a page and lay it out again (tag case, indentation, margin)"},
+    {"table",       tamsel::cli::run_table,          "pour an empty table of rows and columns into a page's body"},
+    {"csv",         tamsel::cli::run_csv,            "pour comma-delimited data as a table into a page's body"},
+    {"calendar",    tamsel::cli::run_calendar,       "insert the calendar of a month into a page"},
+    {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
 }};
 
 void usage(QTextStream& s) {
     s << "usage: tamsel COMMAND [ARGS...]\n\ncommands:\n";
-    for (const Command& c : commands) s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << "\n";
+    for (const Command& c : commands) s << "  " << QString::fromLatin1(c.name).leftJustified(12) << c.summary << "\n";
     s << "\ncommon options: --data DIR (database folder), --set KEY=VALUE (configuration, repeatable)\n"
          "`tamsel COMMAND --help` describes a command; `tamsel --version` prints the version.\n";
 }
