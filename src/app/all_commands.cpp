@@ -3,6 +3,7 @@
 #include "app/app_commands.h"
 #include "app/session.h"
 #include "app/workspace.h"
+#include "tagdb/db_editor_forms.h"
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
 #include "wizards/table_commands.h"
@@ -18,6 +19,9 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
     register_wizard_commands(handlers, s);
+    register_db_editor_commands(handlers, s, ws.db, ws.paths.user_data,
+                                [&ws] { return ws.paths.reports() + QStringLiteral("/html_spec.html"); },
+                                [&s] { s.refresh_command_states(); });
 }
 
 }  // namespace tamsel

@@ -25,6 +25,7 @@
 #include "platform/dialog_host.h"
 #include "platform/system_clipboard_widget.h"
 #include "settings/settings_dialog.h"
+#include "tagdb/db_browser_dialog.h"
 #include "wizards/calendar_wizard_dialog.h"
 #include "wizards/colour_picker_dialog.h"
 #include "wizards/frame_wizard_dialog.h"
@@ -110,6 +111,7 @@ void MasterWindow::install_forms() {
     forms_.install<PropertyForm>(std::make_unique<QtPropertyForm>(this));
     forms_.install<ColourPickerForm>(std::make_unique<QtColourPickerForm>(this, ws_.db.colors()));
     forms_.install<SettingsForm>(std::make_unique<QtSettingsForm>(this));
+    forms_.install<DatabaseEditorForm>(std::make_unique<QtDatabaseEditorForm>(this));
     forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
     forms_.install<CalendarForm>(std::make_unique<QtCalendarForm>(this));
     forms_.install<FrameWizardForm>(std::make_unique<QtFrameWizardForm>(this));

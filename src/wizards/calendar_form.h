@@ -31,9 +31,13 @@ public:
     std::optional<CalendarChoice> ask(const QDate& today) override {
         shown.append(today);
         if (answers.empty()) return std::nullopt;
-        std::optional<CalendarChoice> answer = answers.front();
-        answers.pop_front();
-        return answer;
+        // Taken out through a holder that pops on leaving: copying the optional into a local trips a
+        // false uninitialised-use warning of the compiler in some translation units.
+        struct PopOnExit {
+            std::deque<std::optional<CalendarChoice>>& queue;
+            ~PopOnExit() { queue.pop_front(); }
+        } pop{answers};
+        return answers.front();
     }
 };
 
