@@ -4,6 +4,17 @@
 #include "tagdb/tag_database.h"
 
 namespace tamsel {
+namespace {
+
+// A name the scanner could never meet in a page, or one that would break the readable sources' columns.
+QString name_refusal(const QString& name, const QString& what) {
+    for (const QChar c : name)
+        if (c.isSpace() || c.unicode() < 0x20 || QStringView(u"<>=\"'/|").contains(c))
+            return QStringLiteral("%1 '%2' cannot hold blanks or any of < > = \" ' / |").arg(what, name);
+    return {};
+}
+
+}  // namespace
 
 bool delete_tag(TagDatabase& db, const QString& key) {
     db.db_changed = true;
@@ -63,6 +74,7 @@ TagFields fields_of(const TagRecord& r) {
 QString save_tag(TagDatabase& db, TagEdit& edit, const TagFields& f, bool keep_wizard_and_parents) {
     const QString name = f.name.trimmed();
     if (name.isEmpty()) return QStringLiteral("A tag needs a name");
+    if (const QString refusal = name_refusal(name, QStringLiteral("A tag name")); !refusal.isEmpty()) return refusal;
     const QString key = name.toUpper();
     Table<TagRecord>& tags = db.edit_tags();
     if (key != edit.copy.key) {
@@ -130,6 +142,7 @@ bool attribute_acceptable(const QString& name, int type, const QString& choices)
 QString save_attribute(TagDatabase& db, AttrEdit& edit, const QString& name, int type, const QString& choices, bool required) {
     const QString trimmed = name.trimmed();
     if (!attribute_acceptable(trimmed, type, choices)) return QStringLiteral("An attribute needs a name, and a Choice needs its choices joined by \",\"");
+    if (const QString refusal = name_refusal(trimmed, QStringLiteral("An attribute name")); !refusal.isEmpty()) return refusal;
     Table<AttrRecord>& attrs = db.edit_attrs();
     if (trimmed.toUpper() != edit.copy.name.toUpper()) {
         for (qsizetype i = 1; i < attrs.size(); ++i)

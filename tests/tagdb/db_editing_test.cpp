@@ -75,6 +75,8 @@ private Q_SLOTS:
         QTest::newRow("duplicate attribute in any case") << "attr id" << "Duplicate Attribute\r\nid is already in database";
         QTest::newRow("a parent that is no tag") << "parent blink" << "'BLINK' is not a defined HTML Tag";
         QTest::newRow("a parent that holds nothing") << "parent br" << "'BR' is not a container type Tag";
+        QTest::newRow("a tag name with markup") << "tag a<b" << "A tag name 'a<b' cannot hold blanks or any of < > = \" ' / |";
+        QTest::newRow("an attribute name with a bar") << "attr x|y" << "An attribute name 'x|y' cannot hold blanks or any of < > = \" ' / |";
     }
     void refusals_leave_the_tables_alone() {
         QFETCH(QString, what);
@@ -109,6 +111,35 @@ private Q_SLOTS:
         QVERIFY(attribute_acceptable(QStringLiteral("ALIGN"), type_choice, QStringLiteral("left,right")));
         QVERIFY(!attribute_acceptable(QStringLiteral("  "), type_text, {}));
         QVERIFY(attribute_acceptable(QStringLiteral("X"), type_text, {}));
+    }
+
+    // Long texts and long choice lists, and a table emptied of every tag, go to the files and come back.
+    void large_and_empty_tables_survive_the_files() {
+        Db d;
+        TagEdit edit = open_tag_edit(d.db, QStringLiteral("HR"));
+        TagFields f = fields_of(edit.copy);
+        f.description = QString(10000, QLatin1Char('d'));
+        QCOMPARE(save_tag(d.db, edit, f), QString());
+        QStringList many;
+        for (int i = 0; i < 1000; ++i) many << QStringLiteral("v%1").arg(i);
+        AttrEdit attr = open_attr_edit(d.db, QStringLiteral("HR"), QString());
+        QCOMPARE(save_attribute(d.db, attr, QStringLiteral("SIZE"), type_choice, many.join(u','), false), QString());
+        d.db.sort_attrs();
+        d.db.sort_tags();
+        QVERIFY(d.db.save_database(d.dir.path()).ok);
+        TagDatabase again;
+        QVERIFY(again.load_database(d.dir.path()));
+        QCOMPARE(again.tags(), d.db.tags());
+        QCOMPARE(again.attrs(), d.db.attrs());
+        while (d.db.tag_count() > 0) {
+            delete_tag(d.db, d.db.tags()[1].key);
+            d.db.sort_attrs();
+            d.db.sort_tags();
+        }
+        QVERIFY(d.db.save_database(d.dir.path()).ok);
+        QVERIFY(again.load_database(d.dir.path()));
+        QCOMPARE(again.tag_count(), 0);
+        QCOMPARE(test::run_cli({"db", "check", d.dir.path()}).exit_code, 0);
     }
 
     void deleted_records_are_gone_after_the_sort_and_the_save() {
