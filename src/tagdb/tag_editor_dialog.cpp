@@ -78,7 +78,7 @@ TagEditorDialog::TagEditorDialog(TagDatabase& db, DialogHost& dialogs, const QSt
     column->addLayout(middle);
     column->addWidget(attributes_box(), 1);
     column->addLayout(buttons);
-    resize(560, 560);
+    resize(580, 680);
     fill_attributes();
     name_->setFocus();
 }
@@ -121,6 +121,7 @@ QWidget* TagEditorDialog::parents_box() {
     parents_ = new QListWidget(box);
     parents_->setObjectName(QStringLiteral("parent_list"));
     parents_->addItems(fields_of(edit_.copy).parents);
+    parents_->setMaximumHeight(110);
     auto* add = button(QStringLiteral("Add New"), indexed("Parent_btn", 1), box);
     auto* remove = button(QStringLiteral("Delete"), indexed("Parent_btn", 2), box);
     remove->setEnabled(false);
