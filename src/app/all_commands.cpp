@@ -3,6 +3,7 @@
 #include "app/app_commands.h"
 #include "app/session.h"
 #include "app/workspace.h"
+#include "find/find_form.h"
 #include "tagdb/db_editor_forms.h"
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
@@ -16,6 +17,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_app_commands(handlers, s);
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
     register_page_commands(handlers, s);
+    register_find_commands(handlers, s);
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
     register_wizard_commands(handlers, s);

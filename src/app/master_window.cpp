@@ -19,6 +19,7 @@
 #include "app/typing_rules.h"
 #include "app/workspace.h"
 #include "colour/script_colouring.h"
+#include "find/find_dialog.h"
 #include "inspector/inspector_commands.h"
 #include "inspector/property_dialog.h"
 #include "platform/app_info.h"
@@ -112,6 +113,7 @@ void MasterWindow::install_forms() {
     forms_.install<ColourPickerForm>(std::make_unique<QtColourPickerForm>(this, ws_.db.colors()));
     forms_.install<SettingsForm>(std::make_unique<QtSettingsForm>(this));
     forms_.install<DatabaseEditorForm>(std::make_unique<QtDatabaseEditorForm>(this));
+    forms_.install<FindForm>(std::make_unique<QtFindForm>(this));
     forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
     forms_.install<CalendarForm>(std::make_unique<QtCalendarForm>(this));
     forms_.install<FrameWizardForm>(std::make_unique<QtFrameWizardForm>(this));
