@@ -85,4 +85,17 @@ bool equals_ascii_ci(QStringView text, QStringView upper) {
     return true;
 }
 
+void append_html_text(QString& out, QStringView text, bool beyond_ascii) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'&') out += QLatin1String("&amp;");
+        else if (c == u'<') out += QLatin1String("&lt;");
+        else if (c == u'>') out += QLatin1String("&gt;");
+        else if (!beyond_ascii || c.unicode() < 0x80) out += c;
+        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            out += QStringLiteral("&#%1;").arg(static_cast<uint>(QChar::surrogateToUcs4(c, text[++i])));
+        else out += QStringLiteral("&#%1;").arg(static_cast<uint>(c.unicode()));
+    }
+}
+
 }  // namespace tamsel

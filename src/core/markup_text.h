@@ -48,4 +48,8 @@ void assign_upper(QString& out, QStringView text);
 // never does, so a caller falls back to the full Unicode comparison for it.
 bool equals_ascii_ci(QStringView text, QStringView upper);
 
+// Appends text as page text, never markup: "&", "<" and ">" as references. With beyond_ascii, every
+// character beyond ASCII is written as a numeric reference too, for a page that declares no encoding.
+void append_html_text(QString& out, QStringView text, bool beyond_ascii = false);
+
 }  // namespace tamsel

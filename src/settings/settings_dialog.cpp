@@ -1,5 +1,6 @@
 #include "settings/settings_dialog.h"
 
+#include "platform/control_names.h"
 #include "settings/settings_rules.h"
 #include "wizards/colour_picker_form.h"
 
@@ -20,10 +21,6 @@
 
 namespace tamsel {
 namespace {
-
-// Control arrays (start_file(0), chk_browser(2), txt_color(5), ...) are objects named with the index
-// after an underscore: "start_file_0", "chk_browser_2", "txt_color_5".
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
 template <typename Widget>
 Widget* named(Widget* w, const QString& name) {
@@ -56,8 +53,8 @@ SettingsDialog::SettingsDialog(ConfigTable& config, const SettingsRequest& reque
     tabs_->addTab(syntax_page(), QStringLiteral("Syntax Highlighting"));
     tabs_->setUsesScrollButtons(false);  // all four tabs in sight: the dialog is as wide as they need
 
-    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this), indexed("Command", 0));
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), indexed("Command", 1));
+    auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this), indexed_name("Command", 0));
+    auto* ok = named(new QPushButton(QStringLiteral("OK"), this), indexed_name("Command", 1));
     ok->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -87,7 +84,7 @@ QLineEdit* SettingsDialog::number_box(const char* name, int slot) {
 }
 
 QWidget* SettingsDialog::startup_page() {
-    auto* page = named(new QWidget, indexed("Frame", 0));
+    auto* page = named(new QWidget, indexed_name("Frame", 0));
     auto* files = new QGroupBox(QStringLiteral("When Tamsel2001 starts"), page);
     auto* file_column = new QVBoxLayout(files);
     const std::array<const char*, 3> file_captions = {"Start with a BLANK Document", "Start with LAST File opened",
@@ -99,11 +96,11 @@ QWidget* SettingsDialog::startup_page() {
     auto* folders = new QGroupBox(QStringLiteral("Folder"), page);
     auto* folder_column = new QVBoxLayout(folders);
     for (int i = 0; i < 3; ++i) {
-        start_file_[i] = named(new QRadioButton(QLatin1String(file_captions[i]), files), indexed("start_file", i));
+        start_file_[i] = named(new QRadioButton(QLatin1String(file_captions[i]), files), indexed_name("start_file", i));
         start_file_[i]->setChecked(config_.config_int(startup_mode) == i);
         file_group->addButton(start_file_[i]);
         file_column->addWidget(start_file_[i]);
-        start_folder_[i] = named(new QRadioButton(QLatin1String(folder_captions[i]), folders), indexed("start_folder", i));
+        start_folder_[i] = named(new QRadioButton(QLatin1String(folder_captions[i]), folders), indexed_name("start_folder", i));
         start_folder_[i]->setChecked(config_.config_int(startup_folder) == i);
         folder_group->addButton(start_folder_[i]);
         folder_column->addWidget(start_folder_[i]);
@@ -123,7 +120,7 @@ QWidget* SettingsDialog::startup_page() {
 }
 
 QWidget* SettingsDialog::browser_page() {
-    auto* page = named(new QWidget, indexed("Frame", 1));
+    auto* page = named(new QWidget, indexed_name("Frame", 1));
     auto* window = new QGroupBox(QStringLiteral("Tamsel Window"), page);
     const int rulers = config_.config_int(tamsel_rulers);
     ruler_h_ = check("ruler_h", QStringLiteral("Display Horizontal Ruler"), rulers & 1, window);
@@ -146,9 +143,9 @@ QWidget* SettingsDialog::browser_page() {
     const std::array<int, 3> use_slots = {use_ie, use_netscape, 0};
     for (int i = 0; i < 3; ++i) {
         chk_browser_[i] = check("", QLatin1String(captions[i]), use_slots[i] && config_.config_flag(use_slots[i]), tools);
-        chk_browser_[i]->setObjectName(indexed("chk_browser", i));
-        browser_path_[i] = named(new QLabel(tools), indexed("browser_path", i));
-        not_installed_[i] = named(new QLabel(not_available, tools), indexed("not_installed", i));
+        chk_browser_[i]->setObjectName(indexed_name("chk_browser", i));
+        browser_path_[i] = named(new QLabel(tools), indexed_name("browser_path", i));
+        not_installed_[i] = named(new QLabel(not_available, tools), indexed_name("not_installed", i));
         not_installed_[i]->setEnabled(false);
         grid->addWidget(chk_browser_[i], i, 0);
         grid->addWidget(browser_path_[i], i, 1);
@@ -168,7 +165,7 @@ QWidget* SettingsDialog::browser_page() {
 }
 
 QWidget* SettingsDialog::editor_page() {
-    auto* page = named(new QWidget, indexed("Frame", 2));
+    auto* page = named(new QWidget, indexed_name("Frame", 2));
     show_special_char_ = check("show_special_char", QStringLiteral("Show Special Character Toolbar?"), config_.config_flag(show_chars), page);
     show_linenum_ = check("show_linenum", QStringLiteral("Show Line Numbers"), config_.config_flag(show_line_number), page);
     font_size_ = named(new QComboBox(page), QStringLiteral("font_size"));
@@ -188,7 +185,7 @@ QWidget* SettingsDialog::editor_page() {
         const CasePair value = case_pair_of(config_.config_int(slot));
         for (int i = 0; i < 2; ++i) {
             boxes[i] = check("", QLatin1String(captions[i]), i == 0 ? value.upper : value.lower, formatting);
-            boxes[i]->setObjectName(indexed(name, i));
+            boxes[i]->setObjectName(indexed_name(name, i));
             connect(boxes[i], &QCheckBox::clicked, this, [&boxes, i](bool checked) {
                 const CasePair now = case_pair_clicked({boxes[0]->isChecked(), boxes[1]->isChecked()}, i, checked);
                 boxes[0]->setChecked(now.upper);
@@ -215,13 +212,13 @@ QWidget* SettingsDialog::editor_page() {
 }
 
 QWidget* SettingsDialog::syntax_page() {
-    auto* page = named(new QWidget, indexed("Frame", 3));
+    auto* page = named(new QWidget, indexed_name("Frame", 3));
     use_highlight_ = check("use_highlight", QStringLiteral("Automatically turn on at Startup"), config_.config_flag(highlight_mode), page);
     auto* colours = new QGroupBox(QStringLiteral("Colors"), page);
     auto* form = new QFormLayout(colours);
     for (int i = 0; i < 6; ++i) {
         colours_[i] = static_cast<std::uint32_t>(config_.config_long(colour_slots[i])) & 0xFFFFFF;
-        txt_color_[i] = named(new QPushButton(colours), indexed("txt_color", i));
+        txt_color_[i] = named(new QPushButton(colours), indexed_name("txt_color", i));
         txt_color_[i]->setFixedSize(60, 22);
         show_colour(i);
         connect(txt_color_[i], &QPushButton::clicked, this, [this, i] {

@@ -55,23 +55,7 @@ TagEdit open_tag_edit(const TagDatabase& db, const QString& name) {
     return edit;
 }
 
-TagFields fields_of(const TagRecord& r) {
-    TagFields f;
-    f.name = r.name;
-    f.description = r.description;
-    f.category = r.category;
-    f.closing_tag = r.closing_tag;
-    f.break_before_open = r.break_before_open;
-    f.break_after_open = r.break_after_open;
-    f.break_before_close = r.break_before_close;
-    f.break_after_close = r.break_after_close;
-    f.indent = r.indent;
-    f.use_wizard = r.use_wizard;
-    f.parents = r.parents.isEmpty() ? QStringList() : r.parents.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    return f;
-}
-
-QString save_tag(TagDatabase& db, TagEdit& edit, const TagFields& f, bool keep_wizard_and_parents) {
+QString save_tag(TagDatabase& db, TagEdit& edit, const TagRecord& f, bool keep_wizard_and_parents) {
     const QString name = f.name.trimmed();
     if (name.isEmpty()) return QStringLiteral("A tag needs a name");
     if (const QString refusal = name_refusal(name, QStringLiteral("A tag name")); !refusal.isEmpty()) return refusal;
@@ -91,19 +75,16 @@ QString save_tag(TagDatabase& db, TagEdit& edit, const TagFields& f, bool keep_w
         edit.copy.key = key;
     }
     if (f.category != edit.copy.category) db.tags_need_sort = true;
-    TagRecord& r = edit.copy;
-    r.description = f.description;
-    r.break_before_open = f.break_before_open;
-    r.break_after_open = f.break_after_open;
-    r.break_before_close = f.break_before_close;
-    r.break_after_close = f.break_after_close;
-    r.indent = f.indent;
-    r.closing_tag = f.closing_tag;
-    r.category = static_cast<std::uint8_t>(f.category);
-    if (!keep_wizard_and_parents) {
-        r.use_wizard = f.use_wizard;
-        r.parents = f.parents.join(QLatin1Char(','));
+    // The controls' record, with the name and key just settled; the reduced editor keeps the wizard
+    // setting and the parents the record had.
+    TagRecord r = f;
+    r.name = edit.copy.name;
+    r.key = edit.copy.key;
+    if (keep_wizard_and_parents) {
+        r.use_wizard = edit.copy.use_wizard;
+        r.parents = edit.copy.parents;
     }
+    edit.copy = r;
     if (edit.record > 0 && edit.record < tags.size()) {
         tags[edit.record] = r;
     } else {

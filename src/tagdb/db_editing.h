@@ -6,7 +6,6 @@
 #include "tagdb/records.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace tamsel {
 
@@ -25,23 +24,11 @@ struct TagEdit {
 // The copy of the tag named name (exactly); a new record when there is none.
 TagEdit open_tag_edit(const TagDatabase& db, const QString& name);
 
-// What the tag editor's controls hold.
-struct TagFields {
-    QString name;             // trimmed
-    QString description;
-    int category = 99;        // a category code: 1-11, or 99 for Other
-    std::uint8_t closing_tag = closing_none;
-    bool break_before_open = false, break_after_open = false, break_before_close = false, break_after_close = false;
-    bool indent = false;
-    bool use_wizard = true;
-    QStringList parents;      // upper-case names
-};
-TagFields fields_of(const TagRecord& record);
-
-// "OK" of the tag editor. Empty when accepted (the table changed); otherwise the refusal's text, the table
-// unchanged. A new key moves the attributes of the old one with it (a new tag's attributes carry the
+// "OK" of the tag editor, given what its controls hold as a record (name, description, category,
+// closing rule, flags, parents). Empty when accepted (the table changed); otherwise the refusal's text,
+// the table unchanged. A new key moves the attributes of the old one with it (a new tag's attributes carry the
 // empty key). keep_wizard_and_parents: the reduced editor leaves those two as the record had them.
-QString save_tag(TagDatabase& db, TagEdit& edit, const TagFields& fields, bool keep_wizard_and_parents = false);
+QString save_tag(TagDatabase& db, TagEdit& edit, const TagRecord& fields, bool keep_wizard_and_parents = false);
 
 // Why name cannot be a required parent ("'X' is not a defined HTML Tag", "... container type Tag"), or
 // empty with upper set to the name to list.

@@ -1,5 +1,6 @@
 #include "tagdb/spec_report.h"
 
+#include "core/markup_text.h"
 #include "tagdb/fixed_tables.h"
 #include "tagdb/tag_database.h"
 
@@ -26,17 +27,7 @@ constexpr QStringView report_head[] = {
 QString html_text(QStringView text) {
     QString out;
     out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()
-                               ? QChar::surrogateToUcs4(text[i], text[i + 1])
-                               : text[i].unicode();
-        if (c > 0xFFFF) ++i;
-        if (c == u'&') out += QLatin1String("&amp;");
-        else if (c == u'<') out += QLatin1String("&lt;");
-        else if (c == u'>') out += QLatin1String("&gt;");
-        else if (c < 0x80) out += QChar(static_cast<char16_t>(c));
-        else out += QStringLiteral("&#%1;").arg(static_cast<uint>(c));
-    }
+    append_html_text(out, text, true);
     return out;
 }
 
@@ -49,7 +40,7 @@ QString closing_text(std::uint8_t closing) {
     return {};
 }
 
-bool is_event(const AttrRecord& a) { return attr_type_name(a.type).toUpper() == u"EVENT"; }
+bool is_event(const AttrRecord& a) { return a.type == type_event; }
 
 void tag_table(const TagRecord& tag, const QList<AttrRecord>& attributes, QStringList& lines) {
     lines << QStringLiteral("<table width=760 border=1 cellspacing=0 cellpadding=0>")
@@ -70,7 +61,7 @@ void tag_table(const TagRecord& tag, const QList<AttrRecord>& attributes, QStrin
                   << QStringLiteral("<tr id=header align=center><td>Name</td><td>Required</td><td>Type</td></tr>");
             first = false;
         }
-        const QString type = attr_type_name(a.type).toUpper() == u"CHOICE" ? a.choices : attr_type_name(a.type);
+        const QString type = a.type == type_choice ? a.choices : attr_type_name(a.type);
         lines << QStringLiteral("<tr id=attr><td>&nbsp;") + html_text(a.name.toLower()) + QStringLiteral("</td>")
               << QStringLiteral("<td align=center>") + (a.required ? QStringLiteral("Yes") : QStringLiteral("&nbsp;")) + QStringLiteral("</td>")
               << QStringLiteral("<td>&nbsp;") + html_text(type) + QStringLiteral("</td></tr>");

@@ -2,6 +2,7 @@
 
 #include "inspector/common_grid_widget.h"
 #include "platform/app_info.h"
+#include "platform/control_names.h"
 #include "platform/dialog_host.h"
 #include "tagdb/fixed_tables.h"
 #include "tagdb/tag_database.h"
@@ -21,8 +22,6 @@
 namespace tamsel {
 namespace {
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
-
 QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -38,7 +37,7 @@ TagEditorDialog::TagEditorDialog(TagDatabase& db, DialogHost& dialogs, const QSt
       attribute_editor_(std::move(edit_attribute)) {
     setObjectName(reduced ? QStringLiteral("frm_dbCSS") : QStringLiteral("frm_dbTAG"));
     setWindowTitle(app_title + QStringLiteral(" Tag Editor"));
-    const TagFields f = fields_of(edit_.copy);
+    const TagRecord& f = edit_.copy;
     name_ = new QLineEdit(f.name, this);
     name_->setObjectName(QStringLiteral("tag_name"));
     description_ = new QLineEdit(f.description, this);
@@ -120,10 +119,10 @@ QWidget* TagEditorDialog::parents_box() {
     auto* box = new QGroupBox(QStringLiteral("Required Parent Tags"), this);
     parents_ = new QListWidget(box);
     parents_->setObjectName(QStringLiteral("parent_list"));
-    parents_->addItems(fields_of(edit_.copy).parents);
+    parents_->addItems(edit_.copy.parents.split(QLatin1Char(','), Qt::SkipEmptyParts));
     parents_->setMaximumHeight(110);
-    auto* add = button(QStringLiteral("Add New"), indexed("Parent_btn", 1), box);
-    auto* remove = button(QStringLiteral("Delete"), indexed("Parent_btn", 2), box);
+    auto* add = button(QStringLiteral("Add New"), indexed_name("Parent_btn", 1), box);
+    auto* remove = button(QStringLiteral("Delete"), indexed_name("Parent_btn", 2), box);
     remove->setEnabled(false);
     connect(parents_, &QListWidget::currentRowChanged, remove, [remove](int row) { remove->setEnabled(row >= 0); });
     connect(add, &QPushButton::clicked, this, &TagEditorDialog::add_parent);
@@ -150,7 +149,7 @@ QWidget* TagEditorDialog::attributes_box() {
     const std::array<const char*, 3> captions = {"Edit", "Add New", "Delete"};
     auto* row = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        attr_buttons_[i] = button(QLatin1String(captions[i]), indexed("attr_btn", i), box);
+        attr_buttons_[i] = button(QLatin1String(captions[i]), indexed_name("attr_btn", i), box);
         row->addWidget(attr_buttons_[i]);
     }
     attr_buttons_[0]->setEnabled(false);
@@ -228,11 +227,11 @@ void TagEditorDialog::delete_attribute() {
     fill_attributes();
 }
 
-TagFields TagEditorDialog::fields() const {
-    TagFields f = fields_of(edit_.copy);
+TagRecord TagEditorDialog::fields() const {
+    TagRecord f = edit_.copy;
     f.name = name_->text().trimmed();
     f.description = description_->text();
-    f.category = category_code(category_->currentIndex() + 1);
+    f.category = static_cast<std::uint8_t>(category_code(category_->currentIndex() + 1));
     f.closing_tag = static_cast<std::uint8_t>(closing_->currentIndex());
     f.break_before_open = breaks_[0]->isChecked();
     f.break_after_open = breaks_[1]->isChecked();
@@ -241,8 +240,9 @@ TagFields TagEditorDialog::fields() const {
     f.indent = indent_->isChecked();
     if (wizard_) f.use_wizard = wizard_->isChecked();
     if (parents_) {
-        f.parents.clear();
-        for (int i = 0; i < parents_->count(); ++i) f.parents << parents_->item(i)->text();
+        QStringList parents;
+        for (int i = 0; i < parents_->count(); ++i) parents << parents_->item(i)->text();
+        f.parents = parents.join(QLatin1Char(','));
     }
     return f;
 }

@@ -41,7 +41,8 @@ private:
     void add_parent();
     void edit_attribute(bool add);
     void delete_attribute();
-    TagFields fields() const;
+    // What the controls hold, as a record.
+    TagRecord fields() const;
 
     TagDatabase& db_;
     DialogHost& dialogs_;

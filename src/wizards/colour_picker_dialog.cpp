@@ -1,5 +1,7 @@
 #include "wizards/colour_picker_dialog.h"
 
+#include "platform/control_names.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,14 +17,12 @@ namespace {
 constexpr int box_size = 12;
 constexpr int block_gap = 6;
 
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
-
 QString css_colour(PickedColour c) { return rgb_text(c); }
 
 // A scroll bar for channel (0 blue, 1 green, 2 red) with its "000" label.
 QScrollBar* channel_bar(int channel, QWidget* parent) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(indexed("color_scroll", channel));
+    bar->setObjectName(indexed_name("color_scroll", channel));
     bar->setRange(0, 255);
     bar->setMinimumWidth(256);
     return bar;
@@ -51,7 +51,7 @@ ColourPickerDialog::ColourPickerDialog(PickedColour start, const QList<ColorReco
     for (int channel = 0; channel < 3; ++channel) {
         color_scroll_[channel] = channel_bar(channel, hex_box);
         hexval_[channel] = new QLabel(QStringLiteral("000"), hex_box);
-        hexval_[channel]->setObjectName(indexed("hexval", channel));
+        hexval_[channel]->setObjectName(indexed_name("hexval", channel));
         const int row = 2 - channel;  // red at the top
         hex_grid->addWidget(new QLabel(QLatin1String(channel_names[channel]), hex_box), row, 0);
         hex_grid->addWidget(color_scroll_[channel], row, 1);
@@ -72,10 +72,10 @@ ColourPickerDialog::ColourPickerDialog(PickedColour start, const QList<ColorReco
     sample_column->addWidget(sample_hex_);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(indexed("Command", 0));
+    ok->setObjectName(indexed_name("Command", 0));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(indexed("Command", 1));
+    cancel->setObjectName(indexed_name("Command", 1));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -109,7 +109,7 @@ QWidget* ColourPickerDialog::build_palette() {
     int n = 0;
     for (const SafeBox& b : safe_palette()) {
         auto* button = new QPushButton(box);
-        button->setObjectName(indexed("safe_color", n++));
+        button->setObjectName(indexed_name("safe_color", n++));
         button->setFixedSize(box_size, box_size);
         button->setFlat(true);
         button->setToolTip(rgb_text(b.colour));

@@ -174,22 +174,42 @@ QList<TagAttribute> tag_attributes(QStringView tag) {
     return attributes;
 }
 
-HeadMetas read_head_metas(QStringView text) {
+namespace {
+
+// Where the head's content, its title element and its META tags stand; found once for reading and
+// writing alike.
+struct HeadParts {
+    HeadLayout layout;
+    Range title;
+    QList<Range> metas;
+};
+
+HeadParts head_parts(QStringView text) {
+    HeadParts parts{head_layout(text), {}, {}};
+    if (parts.layout.content < 0) return parts;
+    parts.title = title_range(text, parts.layout);
+    parts.metas = meta_ranges(text, parts.layout);
+    return parts;
+}
+
+HeadMetas metas_of(QStringView text, const HeadParts& parts) {
     HeadMetas head;
-    const HeadLayout layout = head_layout(text);
-    if (layout.content < 0) return head;
-    if (const Range t = title_range(text, layout); t.end > t.start) {
+    if (const Range t = parts.title; t.end > t.start) {
         const QStringView element = text.sliced(t.start, t.end - t.start);
         const qsizetype open_end = element.indexOf(u'>') + 1;
         const qsizetype close = element.lastIndexOf(QLatin1String("</"));
         head.title = trimmed_blanks(element.sliced(open_end, std::max<qsizetype>(close - open_end, 0)));
     }
-    for (const Range& r : meta_ranges(text, layout)) {
+    for (const Range& r : parts.metas) {
         const QString tag = text.sliced(r.start, r.end - r.start).toString();
         if (!file_meta(tag, head)) head.kept_tags.append(tag);
     }
     return head;
 }
+
+}  // namespace
+
+HeadMetas read_head_metas(QStringView text) { return metas_of(text, head_parts(text)); }
 
 MetaFields fields_of(const HeadMetas& head, QStringView default_set) {
     MetaFields f{head.title, head.description, head.keywords, head.author, {}, true, true};
@@ -227,12 +247,13 @@ QString meta_block(const MetaFields& f, const HeadMetas& head, const QString& ge
 bool write_head_metas(PageEditor& page, const MetaFields& fields, const QString& generator) {
     EditorBuffer& e = page.editor;
     const QString text = e.text();
-    const HeadLayout layout = head_layout(text);
+    const HeadParts parts = head_parts(text);
+    const HeadLayout& layout = parts.layout;
     if (layout.content < 0) return false;
-    const HeadMetas head = read_head_metas(text);
+    const HeadMetas head = metas_of(text, parts);
 
-    QList<Range> removed = meta_ranges(text, layout);
-    if (const Range t = title_range(text, layout); t.end > t.start) removed.append(t);
+    QList<Range> removed = parts.metas;
+    if (parts.title.end > parts.title.start) removed.append(parts.title);
     std::sort(removed.begin(), removed.end(), [](const Range& a, const Range& b) { return a.start < b.start; });
     QString rest;
     qsizetype from = layout.content;

@@ -1,5 +1,7 @@
 #include "wizards/meta_wizard_dialog.h"
 
+#include "platform/control_names.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,13 +16,9 @@
 namespace tamsel {
 namespace {
 
-// The form's control arrays (Text(0) ... Text(4), Check(0), Command(1)) are objects named with the index
-// after an underscore: "Text_0", "Check_1", "Command_1".
-QString indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
-
 QLineEdit* line(const QString& text, int index, QWidget* parent) {
     auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(indexed("Text", index));
+    edit->setObjectName(indexed_name("Text", index));
     return edit;
 }
 
@@ -32,7 +30,7 @@ MetaWizardDialog::MetaWizardDialog(const MetaFields& f, QWidget* parent) : QDial
     title_ = line(f.title, 0, this);
     description_ = line(f.description, 1, this);
     keywords_ = new QPlainTextEdit(f.keywords, this);
-    keywords_->setObjectName(indexed("Text", 2));
+    keywords_->setObjectName(indexed_name("Text", 2));
     keywords_->setTabChangesFocus(true);
     keywords_->setFixedHeight(keywords_->fontMetrics().lineSpacing() * 4 + 12);
     author_ = line(f.author, 3, this);
@@ -52,10 +50,10 @@ MetaWizardDialog::MetaWizardDialog(const MetaFields& f, QWidget* parent) : QDial
 
     auto* robots = new QGroupBox(QStringLiteral("Robots"), this);
     no_follow_ = new QCheckBox(QStringLiteral("NOFollow"), robots);
-    no_follow_->setObjectName(indexed("Check", 0));
+    no_follow_->setObjectName(indexed_name("Check", 0));
     no_follow_->setChecked(f.no_follow);
     no_index_ = new QCheckBox(QStringLiteral("NOIndex"), robots);
-    no_index_->setObjectName(indexed("Check", 1));
+    no_index_->setObjectName(indexed_name("Check", 1));
     no_index_->setChecked(f.no_index);
     auto* robots_row = new QHBoxLayout(robots);
     robots_row->addWidget(no_follow_);
@@ -71,9 +69,9 @@ MetaWizardDialog::MetaWizardDialog(const MetaFields& f, QWidget* parent) : QDial
     form->addRow(QStringLiteral("Character Set"), character_set_);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(indexed("Command", 0));
+    cancel->setObjectName(indexed_name("Command", 0));
     auto* finish = new QPushButton(QStringLiteral("Finish"), this);
-    finish->setObjectName(indexed("Command", 1));
+    finish->setObjectName(indexed_name("Command", 1));
     finish->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(finish, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "wizards/table_generator.h"
 
+#include "core/markup_text.h"
 #include "core/progress_model.h"
 #include "wizards/csv_reader.h"
 
@@ -14,19 +15,6 @@ const QString empty_cell = QStringLiteral("<td>&nbsp;</td>");
 void add_line(QString& out, QStringView line) {
     out += line;
     out += u'\n';
-}
-
-// Cell text is data, never markup: "&", "<" and ">" are written as references. Its line breaks ('\n')
-// stay, so the cell runs over several lines.
-void append_escaped(QString& out, QStringView text) {
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
-        default: out += c;
-        }
-    }
 }
 
 CellKind kind_of(const CsvCell& cell) {
@@ -58,7 +46,7 @@ void add_cell(QString& out, const TableStyles& styles, const CsvCell& cell, bool
     }
     out += u'>';
     if (cell.empty) out += QLatin1String("&nbsp;");
-    else append_escaped(out, cell.text);
+    else append_html_text(out, cell.text);  // data, never markup; its line breaks stay
     out += QLatin1String("</td>\n");
 }
 

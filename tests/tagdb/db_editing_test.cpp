@@ -38,7 +38,7 @@ private Q_SLOTS:
         Db d;
         TagEdit edit = open_tag_edit(d.db, QStringLiteral("P"));
         QVERIFY(edit.record > 0);
-        TagFields f = fields_of(edit.copy);
+        TagRecord f = edit.copy;
         f.name = QStringLiteral("Para");
         QCOMPARE(save_tag(d.db, edit, f), QString());
         d.db.sort_attrs();
@@ -54,7 +54,7 @@ private Q_SLOTS:
         TagEdit first = open_tag_edit(d.db, QString());
         AttrEdit attr = open_attr_edit(d.db, first.copy.name, QString());  // made before the tag has a key
         QCOMPARE(save_attribute(d.db, attr, QStringLiteral("SRC"), type_url, {}, true), QString());
-        TagFields f = fields_of(first.copy);
+        TagRecord f = first.copy;
         f.name = QStringLiteral("VIDEO");
         f.closing_tag = closing_required;
         QCOMPARE(save_tag(d.db, first, f), QString());
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QString refusal;
         if (what.startsWith(QLatin1String("tag"))) {
             TagEdit edit = open_tag_edit(d.db, QStringLiteral("HR"));
-            TagFields f = fields_of(edit.copy);
+            TagRecord f = edit.copy;
             f.name = name;
             refusal = save_tag(d.db, edit, f);
         } else if (what.startsWith(QLatin1String("attr"))) {
@@ -117,7 +117,7 @@ private Q_SLOTS:
     void large_and_empty_tables_survive_the_files() {
         Db d;
         TagEdit edit = open_tag_edit(d.db, QStringLiteral("HR"));
-        TagFields f = fields_of(edit.copy);
+        TagRecord f = edit.copy;
         f.description = QString(10000, QLatin1Char('d'));
         QCOMPARE(save_tag(d.db, edit, f), QString());
         QStringList many;
