@@ -20,6 +20,8 @@
 #include "app/workspace.h"
 #include "colour/script_colouring.h"
 #include "find/find_dialog.h"
+#include "find/function_list_dialog.h"
+#include "print/print_dialog.h"
 #include "inspector/inspector_commands.h"
 #include "inspector/property_dialog.h"
 #include "platform/app_info.h"
@@ -114,6 +116,8 @@ void MasterWindow::install_forms() {
     forms_.install<SettingsForm>(std::make_unique<QtSettingsForm>(this));
     forms_.install<DatabaseEditorForm>(std::make_unique<QtDatabaseEditorForm>(this));
     forms_.install<FindForm>(std::make_unique<QtFindForm>(this));
+    forms_.install<FunctionListForm>(std::make_unique<QtFunctionListForm>(this));
+    forms_.install<PrintForm>(std::make_unique<QtPrintForm>(this));
     forms_.install<TableWizardForm>(std::make_unique<QtTableWizardForm>(this, ws_.dialogs));
     forms_.install<CalendarForm>(std::make_unique<QtCalendarForm>(this));
     forms_.install<FrameWizardForm>(std::make_unique<QtFrameWizardForm>(this));
@@ -488,6 +492,8 @@ void MasterWindow::refresh_gutter() {
     const Document* doc = ws_.documents.active();
     edit_->show_bookmarks(doc ? doc->bookmarks.lines.data() : nullptr, doc ? doc->bookmarks.count : 0);
 }
+
+void MasterWindow::show_status(const QString& text) { statusBar()->showMessage(text, 5000); }
 
 void MasterWindow::refresh_command_states() {
     if (ws_.window.tabs_updating || !session_) return;

@@ -72,6 +72,7 @@ public:
     void layout_view() override;
     void refresh_view() override;
     void refresh_gutter() override;
+    void show_status(const QString& text) override;
     void refresh_command_states() override;
     void show_preview(const QUrl& address) override;
     void set_input_enabled(bool on) override;

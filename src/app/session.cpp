@@ -56,4 +56,11 @@ void Session::mark_changed() { ws_.mark_changed(); }
 void Session::recolour() { colouring_->colorize(1, -1); }
 void Session::refresh_command_states() { view_.refresh_command_states(); }
 
+void Session::refresh_gutter() {
+    ws_.window.gutter_top = -1;
+    view_.refresh_gutter();
+}
+
+void Session::show_status(const QString& text) { view_.show_status(text); }
+
 }  // namespace tamsel

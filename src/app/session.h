@@ -58,6 +58,8 @@ public:
     void mark_changed() override;
     void recolour() override;
     void refresh_command_states() override;
+    void refresh_gutter() override;
+    void show_status(const QString& text) override;
 
 private:
     Workspace& ws_;

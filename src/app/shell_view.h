@@ -32,6 +32,8 @@ public:
     // Shows or hides gutter, special characters and tool bar after a view toggle, then lays out.
     virtual void refresh_view() = 0;
     virtual void refresh_gutter() = 0;
+    // A note in the status bar for a few seconds.
+    virtual void show_status(const QString&) {}
     // Computes which commands are enabled now and shows it (nothing while a long operation runs).
     virtual void refresh_command_states() = 0;
 

@@ -20,7 +20,7 @@ public:
     Answer message_box(const MessageRequest& request) override;
     std::optional<QString> file_dialog(const FileRequest&) override { return std::nullopt; }
     std::optional<QString> folder_dialog(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> prompt_line(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> prompt_line(const QString&, const QString&, const QString&, InputKind) override { return std::nullopt; }
     bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
     bool open_with_default_handler(const QString&) override { return false; }
     void beep() override {}

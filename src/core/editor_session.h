@@ -32,6 +32,10 @@ public:
     // Colours the whole active document again, when colouring is on.
     virtual void recolour() = 0;
     virtual void refresh_command_states() = 0;
+    // Draws the line numbers and the active document's bookmarks beside the text again.
+    virtual void refresh_gutter() = 0;
+    // A short note in the status bar ("12 replaced"), gone after a few seconds.
+    virtual void show_status(const QString& text) = 0;
 };
 
 }  // namespace tamsel

@@ -120,6 +120,7 @@ void FindDialog::replace_all() {
         return;
     }
     replaced_ = true;
+    state_.replaced_all = count;
     accept();
 }
 

@@ -21,12 +21,18 @@ qsizetype find_next_told(EditorBuffer& editor, DialogHost& dialogs, const FindSt
     return -1;
 }
 
+QString replaced_note(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 occurrence replaced") : QStringLiteral("%1 occurrences replaced").arg(count);
+}
+
 void register_find_commands(CommandRegistry& handlers, EditorSession& session) {
     auto state = std::make_shared<FindState>();
     const auto open = [&session, state](FindMode mode) {
         FindForm* form = session.forms().find<FindForm>();
         if (!form || !session.documents().active()) return;
+        state->replaced_all = 0;
         if (form->show(mode, session.editor(), session.dialogs(), *state)) session.mark_changed();
+        if (state->replaced_all > 0) session.show_status(replaced_note(state->replaced_all));
         session.refresh_command_states();
     };
     handlers.add(QStringLiteral("id_Find"), [open] { open(FindMode::find); });

@@ -14,6 +14,7 @@ struct FindState {
     QString replacement;
     SearchOptions options;
     QStringList history;  // the texts searched for, the latest first
+    qsizetype replaced_all = 0;  // what the last showing's Replace All replaced
 
     void remember(const QString& text) {
         history.removeAll(text);
@@ -27,6 +28,9 @@ enum class FindMode { find, replace };
 // for, the "'TEXT' not found." message (a wrong expression says why instead).
 qsizetype find_next_told(EditorBuffer& editor, DialogHost& dialogs, const FindState& state, bool tell);
 
+// The status bar's note after Replace All: "3 occurrences replaced".
+QString replaced_note(qsizetype count);
+
 class FindForm {
 public:
     virtual ~FindForm() = default;
@@ -35,13 +39,19 @@ public:
     virtual bool show(FindMode mode, EditorBuffer& editor, DialogHost& dialogs, FindState& state) = 0;
 };
 
-// For tests of the commands: records the showings and does nothing.
+// For tests of the commands: records the showings; with replace_with set, types search and presses
+// Replace All.
 class ScriptedFindForm : public FindForm {
 public:
     QList<FindMode> shown;
-    bool show(FindMode mode, EditorBuffer&, DialogHost&, FindState&) override {
+    QString search;
+    std::optional<QString> replace_with;
+    bool show(FindMode mode, EditorBuffer& editor, DialogHost&, FindState& state) override {
         shown.append(mode);
-        return false;
+        if (!replace_with) return false;
+        state.search = search;
+        state.replaced_all = replace_all(editor, state.search, *replace_with, state.options);
+        return state.replaced_all > 0;
     }
 };
 

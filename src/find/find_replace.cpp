@@ -1,6 +1,7 @@
 #include "find/find_replace.h"
 
 #include <QRegularExpression>
+#include <QStringMatcher>
 
 namespace tamsel {
 namespace {
@@ -32,8 +33,9 @@ Match find_in(const QString& text, const QString& what, qsizetype from, SearchOp
         const QRegularExpressionMatch m = re.match(text, from);
         return m.hasMatch() ? Match{m.capturedStart(), m.capturedLength()} : Match{};
     }
-    const Qt::CaseSensitivity cs = options.match_case ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (qsizetype at = text.indexOf(what, from, cs); at >= 0; at = text.indexOf(what, at + 1, cs))
+    // The matcher skips ahead by its table, which pays on a whole document searched for every match.
+    const QStringMatcher matcher(what, options.match_case ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    for (qsizetype at = matcher.indexIn(text, from); at >= 0; at = matcher.indexIn(text, at + 1))
         if (!options.whole_word || whole_word_at(text, at, what.size())) return {at, what.size()};
     return {};
 }
@@ -71,7 +73,10 @@ qsizetype replace_all(EditorBuffer& editor, const QString& what, const QString& 
     qsizetype copied = 0;
     qsizetype count = 0;
     const auto replace = [&](qsizetype at, qsizetype length, const QString& replacement) {
-        if (first < 0) first = copied = at;
+        if (first < 0) {
+            first = copied = at;
+            middle.reserve(text.size() - at);
+        }
         middle += QStringView(text).sliced(copied, at - copied);
         middle += replacement;
         copied = at + length;

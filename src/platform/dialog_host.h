@@ -26,6 +26,9 @@ struct MessageRequest {
 
 enum class FileDialogMode { Open, Save };
 
+// What the one-line prompt lets the user type: any text, or digits only.
+enum class InputKind { Text, Digits };
+
 struct FileRequest {
     FileDialogMode mode = FileDialogMode::Open;
     QString title;
@@ -44,7 +47,8 @@ public:
     virtual std::optional<QString> file_dialog(const FileRequest& request) = 0;
     virtual std::optional<QString> folder_dialog(const QString& title, const QString& start) = 0;
     // frm_MyInput, the one-line prompt: the typed text, or nothing on Cancel.
-    virtual std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset) = 0;
+    virtual std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset,
+                                               InputKind kind = InputKind::Text) = 0;
     // The same where Cancel and an empty answer mean the same: the empty text then.
     QString prompt_input(const QString& prompt, const QString& title, const QString& preset = {}) {
         return prompt_line(prompt, title, preset).value_or(QString());

@@ -6,9 +6,11 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpressionValidator>
 #include <QUrl>
 #include <array>
 
@@ -80,12 +82,17 @@ std::optional<QString> QtDialogs::folder_dialog(const QString& title, const QStr
     return dir;
 }
 
-std::optional<QString> QtDialogs::prompt_line(const QString& prompt, const QString& title, const QString& preset) {
+std::optional<QString> QtDialogs::prompt_line(const QString& prompt, const QString& title, const QString& preset,
+                                              InputKind kind) {
     QInputDialog dialog(parent_);
     dialog.setObjectName(QStringLiteral("frm_MyInput"));
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(preset);
+    if (kind == InputKind::Digits) {
+        auto* line = dialog.findChild<QLineEdit*>();
+        if (line) line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), line));
+    }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }

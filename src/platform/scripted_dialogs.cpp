@@ -34,7 +34,8 @@ std::optional<QString> ScriptedDialogs::folder_dialog(const QString&, const QStr
     return take(folders);
 }
 
-std::optional<QString> ScriptedDialogs::prompt_line(const QString&, const QString&, const QString&) {
+std::optional<QString> ScriptedDialogs::prompt_line(const QString& prompt, const QString&, const QString&, InputKind) {
+    prompts_shown.append(prompt);
     return take(prompts);
 }
 

@@ -26,6 +26,7 @@ public:
 
     QList<MessageRequest> messages;
     QList<FileRequest> file_requests;
+    QStringList prompts_shown;  // the prompt texts, in order
     QList<ProgramStart> programs;
     QStringList opened;
     int beeps = 0;
@@ -33,7 +34,8 @@ public:
     Answer message_box(const MessageRequest& request) override;
     std::optional<QString> file_dialog(const FileRequest& request) override;
     std::optional<QString> folder_dialog(const QString& title, const QString& start) override;
-    std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset) override;
+    std::optional<QString> prompt_line(const QString& prompt, const QString& title, const QString& preset,
+                                       InputKind kind = InputKind::Text) override;
     bool start_program(const QString& program, const QStringList& arguments, bool wait) override;
     bool open_with_default_handler(const QString& path_or_url) override;
     void beep() override { ++beeps; }

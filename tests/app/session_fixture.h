@@ -43,6 +43,8 @@ public:
     int busy_depth = 0;
     bool input_enabled = true;
     Session* session = nullptr;
+    int gutter_refreshes = 0;
+    QStringList statuses;
 
     void add_tab(const QString& c, int, const QString&) override { tabs << c; }
     void remove_tab(int index) override { tabs.removeAt(index); }
@@ -53,7 +55,8 @@ public:
     void set_document_style(LineEnds, int) override {}
     void layout_view() override {}
     void refresh_view() override {}
-    void refresh_gutter() override {}
+    void refresh_gutter() override { ++gutter_refreshes; }
+    void show_status(const QString& text) override { statuses << text; }
     void refresh_command_states() override {
         if (session && !session->workspace().window.tabs_updating) session->update_command_states();
     }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -39,6 +40,19 @@ private Q_SLOTS:
         if (accept) QCOMPARE(*answer, typed);
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         QCOMPARE(dialogs.prompt_input(QStringLiteral("Name:"), QStringLiteral("New Tag")), QString());
+    }
+
+    void a_line_number_prompt_takes_digits_only() {
+        QtDialogs dialogs;
+        QTimer::singleShot(0, [] {
+            auto* shown = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(shown);
+            auto* line = shown->findChild<QLineEdit*>();
+            QVERIFY(line);
+            QTest::keyClicks(line, QStringLiteral("1x2-3 "));
+            shown->accept();
+        });
+        QCOMPARE(dialogs.prompt_line(QStringLiteral("Line:"), QStringLiteral("Go"), {}, InputKind::Digits), QStringLiteral("123"));
     }
 };
 
