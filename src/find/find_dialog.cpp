@@ -3,6 +3,7 @@
 #include "platform/app_info.h"
 #include "platform/dialog_host.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -108,7 +109,10 @@ void FindDialog::replace() {
 void FindDialog::replace_all() {
     store();
     QString error;
+    // Half a million replacements in a large page take a second or two.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const qsizetype count = tamsel::replace_all(editor_, state_.search, state_.replacement, state_.options, &error);
+    QApplication::restoreOverrideCursor();
     if (!error.isEmpty()) {
         dialogs_.beep();
         dialogs_.message_box({QStringLiteral("The regular expression cannot be used: ") + error, app_title, Buttons::Ok, Icon::None});

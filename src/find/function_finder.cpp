@@ -29,13 +29,13 @@ qsizetype line_end_after(QStringView text, qsizetype from) {
     return text.size();
 }
 
-// The declaration at keyword's position, when a blank follows the keyword on its line and something is
-// named: the name is what follows the keyword up to a "(". A closing "End Sub" or a bare "function(a, b)"
-// names nothing.
+// The declaration at keyword's position, when a blank follows the keyword and a name comes after it: the
+// name is what follows up to a "(". A closing "End Sub", an anonymous "function (a, b)" and the object
+// "Function.prototype" name nothing.
 void record(QStringView text, qsizetype at, QStringView keyword, QList<FunctionEntry>& entries) {
     const qsizetype end = line_end_after(text, at);
-    const QStringView line = text.sliced(at, end - at).trimmed();
-    if (!line.contains(u' ') && !line.contains(u'\t')) return;
+    const qsizetype after = at + keyword.size();
+    if (after >= end || (text[after] != u' ' && text[after] != u'\t')) return;
     QStringView rest = text.sliced(at + keyword.size(), end - at - keyword.size()).trimmed();
     const qsizetype paren = rest.indexOf(u'(');
     if (paren >= 0) rest = rest.first(paren).trimmed();

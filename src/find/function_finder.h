@@ -17,8 +17,9 @@ struct FunctionEntry {
 };
 
 // In the finder's order: block by block, the functions of a block before its subs. A block runs from each
-// "<script" to the next "</script", or to the end of the text when it is not closed. Closing statements
-// (End Function, Exit Sub) and anonymous functions name nothing and are left out.
+// "<script" to the next "</script", or to the end of the text when it is not closed. A keyword counts when
+// a blank and a name follow it: closing statements (End Function, Exit Sub), anonymous functions and
+// Function.prototype are left out.
 QList<FunctionEntry> find_functions(QStringView text);
 
 // The entry that a pick of name selects: the first one of that name (two declarations of one name both

@@ -2,6 +2,7 @@
 
 #include "print/print_layout.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
@@ -66,7 +67,8 @@ bool print_text(QPrinter& printer, const QString& text, const QString& title, QD
 
 bool QtPrintForm::print(const PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(job.title);
+    // The dialog proposes a PDF file by this name.
+    printer.setDocName(QFileInfo(job.title).completeBaseName());
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -33,6 +33,11 @@ private Q_SLOTS:
         QTest::newRow("a selection moves on one past its start") << "abc abc" << 0 << 3 << "abc" << opts(false, false) << 4;
         QTest::newRow("no wrap to the top") << "abc abc" << 4 << 3 << "abc" << opts(false, false) << -1;
         QTest::newRow("regular expression") << "a1 b22" << 0 << 0 << "[a-z]\\d{2}" << opts(false, false, true) << 3;
+        const QString long_text = QString(10'000, u'q');
+        QTest::newRow("a search text of 10,000 characters") << QStringLiteral("xx") + long_text << 0 << 0 << long_text
+                                                           << opts(true, false) << -1;
+        QTest::newRow("a search text of 10,000 characters, found") << QStringLiteral("x ") + long_text << 0 << 0
+                                                                  << long_text.toUpper() << opts(true, false) << 2;
     }
     void find_next() {
         QFETCH(QString, text);

@@ -28,8 +28,8 @@ private Q_SLOTS:
             << "<html>\r\n<script>\r\nfunction add(a, b) {\r\n return a + b;\r\n}\r\n</script>" << "add@3";
         QTest::newRow("a sub in any letter case, its end skipped")
             << "<SCRIPT language=vbscript>\nSub Window_OnLoad()\n  Exit Sub\nEnd Sub\n</SCRIPT>" << "Window_OnLoad@2";
-        QTest::newRow("a function that names nothing")
-            << "<script>\nvar f = function(a, b) {};\nfunction\n</script>" << "";
+        QTest::newRow("functions that name nothing")
+            << "<script>\nvar f = function(a, b) {};\ng = function (x) {};\nfunction\nFunction.prototype.bind = f;\n</script>" << "";
         QTest::newRow("functions before subs within a block")
             << "<script>\nSub First\nFunction Second()\n</script>" << "Second@3 First@2";
         QTest::newRow("blocks in page order")
