@@ -1,8 +1,6 @@
 #include "cli/cli_check.h"
 
-#include "analyze/markup_scanner.h"
-#include "wizards/meta_reader.h"
-#include "analyze/site_walk.h"
+#include "analyze/site_scan.h"
 #include "core/progress_model.h"
 #include "cli/cli_common.h"
 #include "cli/problem_lines.h"
@@ -11,10 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QThread>
-#include <algorithm>
-#include <atomic>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -99,64 +93,8 @@ QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
     return files;
 }
 
-// One file's outcome: scanned on whichever thread took it, merged in the walk's order.
-struct Checked {
-    ResultList results;
-    bool read = false;
-};
-
-// Scans the files on every core. Each thread has its own scanner and result list (the database is only
-// read); the lists are merged in the walk's order, numbered on as one scan would have numbered them, so
-// the output is the same as scanning the files one after the other.
 // The name a file's problems are filed under: its whole path, or stdin_name for standard input ("-").
-QString filed_name(const SiteFile& f) {
-    return f.path == QLatin1String("-") ? stdin_name : QDir::cleanPath(QFileInfo(f.path).absoluteFilePath());
-}
-
-ResultList check_files(const QList<SiteFile>& files, const Workspace& ws, AnalyzeMode mode, ProgressModel& progress,
-                       std::vector<bool>& read, const QString& standard_input) {
-    std::vector<Checked> checked(static_cast<std::size_t>(files.size()));
-    std::atomic<qsizetype> next{0};
-    std::atomic<int> done{0};
-    ws.db.prepare_for_readers();
-    // Only the calling thread shows progress: the files done so far, by every thread.
-    const auto work = [&](bool shows_progress) {
-        ResultList results;
-        MetaSlots metas;
-        MarkupScanner scanner(ws.db, results, metas, mode);
-        for (qsizetype i = next++; i < files.size(); i = next++) {
-            const SiteFile& f = files[i];
-            if (f.scanned) {
-                results.clear();
-                scanner.script_file = f.script_file;
-                Checked& c = checked[static_cast<std::size_t>(i)];
-                if (f.path == QLatin1String("-")) {
-                    scanner.scan_text(standard_input, standard_input.size(), stdin_name);
-                    c.read = true;
-                } else {
-                    c.read = scanner.scan_file(filed_name(f));
-                }
-                c.results = std::move(results);
-            }
-            ++done;
-            if (shows_progress) progress.advance_progress(1, done.load(), true);
-        }
-    };
-    const int threads = std::clamp(QThread::idealThreadCount(), 1, static_cast<int>(std::max<qsizetype>(files.size(), 1)));
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t) pool.emplace_back(work, false);
-    work(true);
-    for (std::thread& t : pool) t.join();
-    progress.advance_progress(1, done.load(), true);
-
-    ResultList merged;
-    read.assign(checked.size(), false);
-    for (std::size_t i = 0; i < checked.size(); ++i) {
-        merged.append_list(checked[i].results);
-        read[i] = checked[i].read;
-    }
-    return merged;
-}
+QString filed_name(const SiteFile& f) { return tamsel::filed_name(f, stdin_name); }
 
 }  // namespace
 
@@ -177,8 +115,9 @@ int run_check(const QStringList& args) {
     // A page named "-" is read from standard input, once however often it is named.
     QString standard_input;
     if (options.paths.contains(QStringLiteral("-"))) standard_input = decode_document(read_standard_input()).text;
-    std::vector<bool> read;
-    ws.results = check_files(files, ws, options.mode, progress, read, standard_input);
+    ScannedFiles scanned_files = scan_files(files, ws.db, options.mode, progress, standard_input, stdin_name);
+    ws.results = std::move(scanned_files.results);
+    const std::vector<bool>& read = scanned_files.read;
     progress.close_progress();
     QHash<QString, QString> shown;  // full path -> the path as the user wrote it
     int scanned = 0;
