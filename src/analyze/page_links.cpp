@@ -2,6 +2,8 @@
 
 #include "core/markup_text.h"
 
+#include <algorithm>
+
 namespace tamsel {
 namespace {
 
@@ -114,7 +116,19 @@ LineLink find_line_link(QStringView raw) {
     return found;
 }
 
+bool has_scheme(QStringView link) {
+    // Two letters at least: "c:" is a drive, not a scheme.
+    const qsizetype colon = link.indexOf(u':');
+    if (colon < 2 || !link.front().isLetter() || link.front().unicode() > 127) return false;
+    return std::all_of(link.begin(), link.begin() + colon, [](QChar c) {
+        return c.unicode() < 128 && (c.isLetterOrNumber() || c == u'+' || c == u'-' || c == u'.');
+    });
+}
+
+bool leads_off_site(QStringView link) { return has_scheme(link) || link.startsWith(u"//"); }
+
 QString resolve_link(const QString& base, const QString& written) {
+    if (leads_off_site(written)) return written;
     QString link = written;
     link.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (link.startsWith(QLatin1String("./"))) link.remove(0, 2);

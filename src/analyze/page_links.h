@@ -14,7 +14,12 @@ struct LineLink {
 // " HREF", " SRC" or ".OPEN(" to hold a link. Same-page links ("#x") and links with stray quotes give none.
 LineLink find_line_link(QStringView line);
 
-// The full path a link of the file base leads to. "\" in a link reads as "/"; "../" climbs the base's
+// Whether link starts with a scheme ("http:", "mailto:", "javascript:").
+bool has_scheme(QStringView link);
+// Whether link leads off the site: it has a scheme or names a host ("//cdn.example.com/x.js").
+bool leads_off_site(QStringView link);
+
+// The full path a link of the file base leads to; a link that leads off the site is taken as it is. "\" in a link reads as "/"; "../" climbs the base's
 // folders (a link that climbs above the top comes back unchanged); a link with ":" and "/" is already
 // complete (a web address); anything else is taken from the base's folder. Letter case is kept.
 QString resolve_link(const QString& base, const QString& link);

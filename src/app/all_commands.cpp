@@ -1,5 +1,6 @@
 // The one place that lists the features whose commands the editor offers: a new feature adds its line.
 #include "analyze/cleanup_commands.h"
+#include "analyze/report_commands.h"
 #include "app/app_commands.h"
 #include "app/session.h"
 #include "app/workspace.h"
@@ -18,6 +19,8 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     Workspace& ws = s.workspace();
     register_app_commands(handlers, s);
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
+    register_report_commands(handlers, s, ws.db,
+                             {ws.paths.reports() + QStringLiteral("/statistics.html"), ws.paths.program_data + QStringLiteral("/report")});
     register_page_commands(handlers, s);
     register_find_commands(handlers, s);
     register_navigation_commands(handlers, s);

@@ -46,6 +46,9 @@ private Q_SLOTS:
         QTest::newRow("relative base") << "site/sub/p.htm" << "../../a.htm" << "a.htm";
         QTest::newRow("same folder, ./ dropped") << "/site/p.htm" << "./b/c.htm" << "/site/b/c.htm";
         QTest::newRow("web address") << "/site/p.htm" << "http://example.com/x" << "http://example.com/x";
+        QTest::newRow("a mail address keeps its scheme") << "/site/p.htm" << "mailto:me@example.com" << "mailto:me@example.com";
+        QTest::newRow("a host without a scheme") << "/site/p.htm" << "//cdn.example.com/x.js" << "//cdn.example.com/x.js";
+        QTest::newRow("a drive letter is no scheme") << "/site/p.htm" << "c:a.htm" << "/site/c:a.htm";
         QTest::newRow("plain name") << "/Site/P.htm" << "Other.HTM" << "/Site/Other.HTM";
     }
     void resolve() {

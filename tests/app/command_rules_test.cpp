@@ -86,7 +86,13 @@ private Q_SLOTS:
         refresh_command_states(snapshot(1, true, true), f.session->handlers(), states);
         QVERIFY(states.enabled(QStringLiteral("id_Edit_Cut")));
         QVERIFY(states.enabled(QStringLiteral("id_Cleanup_HTML_Code")));  // registered by its own feature
-        QVERIFY(!states.enabled(QStringLiteral("id_Statistics_Document")));  // its report comes later
+        // A command whose rule holds stays off until some feature registers its handler.
+        CommandRegistry only_cut;
+        only_cut.add(QStringLiteral("id_Edit_Cut"), [] {});
+        CommandStates bare;
+        refresh_command_states(snapshot(1, true, true), only_cut, bare);
+        QVERIFY(bare.enabled(QStringLiteral("id_Edit_Cut")));
+        QVERIFY(!bare.enabled(QStringLiteral("id_Edit_Copy")));
         QVERIFY(states.enabled(QStringLiteral("ID_SetDefaultLang")));  // a submenu opens for its items' sake
         QVERIFY(states.enabled(QStringLiteral("id_selectall")));  // looked up without regard to case
         // A handler registered under an id the table does not have could never be chosen.

@@ -1,0 +1,3 @@
+function helper(x) {
+  return x * 2;
+}
