@@ -4,6 +4,7 @@
 #include "app/session.h"
 #include "app/workspace.h"
 #include "find/find_form.h"
+#include "import/import_commands.h"
 #include "tagdb/db_editor_forms.h"
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
@@ -18,6 +19,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_cleanup_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas});
     register_page_commands(handlers, s);
     register_find_commands(handlers, s);
+    register_import_commands(handlers, s);
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
     register_wizard_commands(handlers, s);

@@ -4,6 +4,7 @@
 #include "cli/cli_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
+#include "cli/cli_import.h"
 #include "cli/cli_spec_report.h"
 #include "cli/cli_table.h"
 #include "platform/app_info.h"
@@ -19,13 +20,14 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 7> commands = {{
+constexpr std::array<Command, 8> commands = {{
     {"db",          tamsel::cli::run_db,             "build, dump and check the tag database files"},
     {"check",       tamsel::cli::run_check,          "list the errors and warnings of pages and website folders"},
     {"cleanup",     tamsel::cli::run_cleanup,        "check a page and lay it out again (tag case, indentation, margin)"},
     {"table",       tamsel::cli::run_table,          "pour an empty table of rows and columns into a page's body"},
     {"csv",         tamsel::cli::run_csv,            "pour comma-delimited data as a table into a page's body"},
     {"calendar",    tamsel::cli::run_calendar,       "insert the calendar of a month into a page"},
+    {"import",      tamsel::cli::run_import,         "turn a text or RTF file into an HTML page"},
     {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
 }};
 

@@ -1,0 +1,88 @@
+#include "cli/cli_import.h"
+
+#include "cli/cli_generate.h"
+#include "cli/problem_lines.h"
+#include "import/import_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tamsel::cli {
+namespace {
+
+const char* const import_help =
+    "usage: tamsel import text|rtf FILE [-o OUT]\n"
+    "Turns FILE into an HTML page as the editor's \"Import TEXT File\" and \"Import RTF File\" do when the\n"
+    "document is empty, and writes the page to OUT or standard output in UTF-8 with CR LF line ends.\n"
+    "  text    FILE is read as UTF-8 (a byte-order mark dropped), or as Windows-1252 when it is not UTF-8.\n"
+    "          Each line that holds more than spaces becomes a line of the page followed by <BR>, its\n"
+    "          characters escaped (& as &amp;, < as &lt;, e acute as &eacute;, two spaces as a space and\n"
+    "          &nbsp;), under a style block that sets a fixed-width font; blank lines write nothing.\n"
+    "  rtf     FILE is a Rich Text Format document: its fonts, sizes, colours, bold, italic and underline\n"
+    "          become <font>, <b>, <i> and <u>, paragraph alignment <div align=...>, paragraph and line\n"
+    "          breaks <br>, each table row a table of one row with its cells' widths in percent.\n"
+    "          Pictures, objects and other parts that hold no text of the document are left out.\n"
+    "  FILE    the file to import; - reads standard input\n"
+    "  -o OUT  write the page to OUT instead of standard output\n"
+    "Exit status: 0 done, 1 FILE is no RTF document (it does not begin with {\\rtf), 2 bad usage or a file\n"
+    "that cannot be read or written (nothing is written then).\n";
+
+struct ImportArgs {
+    ImportKind kind = ImportKind::text;
+    QString file;
+    QString output;
+    QString error;
+};
+
+ImportArgs parse_import(const QStringList& args) {
+    ImportArgs a;
+    const GeneratorArgs g = parse_generator_args(args, {});
+    a.error = g.error;
+    a.output = g.output;
+    if (a.error.isEmpty() && args.contains(QStringLiteral("--at"))) a.error = QStringLiteral("--at is no option of import");
+    if (a.error.isEmpty() && g.positionals.size() != 2) a.error = QStringLiteral("give the kind (text or rtf) and one FILE");
+    if (!a.error.isEmpty()) return a;
+    if (g.positionals[0] == QLatin1String("rtf")) a.kind = ImportKind::rtf;
+    else if (g.positionals[0] != QLatin1String("text")) a.error = QStringLiteral("the kind is text or rtf, not '%1'").arg(escaped_for_terminal(g.positionals[0]));
+    a.file = g.positionals[1];
+    return a;
+}
+
+// The bytes of file ("-" for standard input), or nothing after a message.
+std::optional<QByteArray> read_input(const QString& file) {
+    if (file == QLatin1String("-")) return read_standard_input();
+    QFile f(file);
+    if (!QFileInfo(file).isFile() || !f.open(QIODevice::ReadOnly)) {
+        err() << cannot_read(file) << Qt::endl;
+        return std::nullopt;
+    }
+    return f.readAll();
+}
+
+}  // namespace
+
+int run_import(const QStringList& args) {
+    CommonOptions common;
+    ImportArgs a;
+    if (const auto ended = begin_command(args, "import", import_help, parse_import, common, a)) return *ended;
+    std::optional<QByteArray> bytes = read_input(a.file);
+    if (!bytes) return exit_usage;
+    const QString shown = a.file == QLatin1String("-") ? stdin_name : QDir::cleanPath(a.file);
+    QString error;
+    std::optional<ImportInput> input = import_input(a.kind, std::move(*bytes), escaped_for_terminal(shown), error);
+    if (!input) {
+        err() << "tamsel import: " << error << Qt::endl;
+        return exit_problems;
+    }
+    CliContext context(common);
+    if (!context.ok()) return exit_usage;
+    return generate_document(context, QString(), 0, a.output, [&input](PageEditor& page, Workspace&) {
+        const std::optional<QString> lines = import_page(*input);
+        input.reset();
+        pour_import_page(page, *lines);
+        return int(exit_done);
+    });
+}
+
+}  // namespace tamsel::cli
