@@ -1,5 +1,6 @@
 #include "import/rtf_tokenizer.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace tamsel {
@@ -7,6 +8,12 @@ namespace {
 
 bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the letters of name are word (given in lower case) in any letter case, as words are matched.
+bool is_word(std::string_view name, std::string_view word) {
+    return name.size() == word.size() &&
+           std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) { return (a | 0x20) == b; });
+}
 
 int hex_value(char c) {
     if (is_digit(c)) return c - '0';
@@ -93,7 +100,7 @@ RtfToken RtfTokenizer::word() {
     if (value > INT_MAX) value = INT_MAX;
     t.param = static_cast<int>(negative ? -value : value);
     if (at_ < data_.size() && data_[at_] == ' ') ++at_;
-    if (t.name == "bin") skip_binary(t);
+    if (is_word(t.name, "bin")) skip_binary(t);
     return t;
 }
 

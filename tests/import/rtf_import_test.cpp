@@ -85,6 +85,7 @@ private Q_SLOTS:
         QTest::newRow("star_destination_is_skipped") << doc("{\\*\\generator Writer 1.0;}a{\\*\\bkmkstart x}b") << arial + "ab\n";
         QTest::newRow("picture_hex_is_skipped") << doc("a{\\pict\\pngblip 89504e47{\\*\\blipuid 0f}}b") << arial + "ab\n";
         QTest::newRow("binary_data_with_braces_is_skipped") << doc("a{\\pict\\bin6 }{\\x{ }b") << arial + "ab\n";
+        QTest::newRow("binary_count_in_capitals_is_skipped_too") << doc("a{\\pict\\BIN3 }}}}b") << arial + "ab\n";
         QTest::newRow("style_sheet_info_and_lists_are_skipped")
             << doc("{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\listtable{\\list x}}{\\listoverridetable{y}}z") << arial + "z\n";
         QTest::newRow("field_result_is_kept") << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}") << arial + "link\n";
