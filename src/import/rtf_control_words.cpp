@@ -31,6 +31,7 @@ constexpr std::array rtf_words = {
     RtfWord{"f",                  A::font},
     RtfWord{"fcharset",           A::font_charset},
     RtfWord{"fldinst",            A::skip_group},
+    RtfWord{"fldrslt",            A::field_result},
     RtfWord{"fmodern",            A::header},
     RtfWord{"fonttbl",            A::font_table},
     RtfWord{"fprq",               A::header},

@@ -10,6 +10,7 @@ enum class RtfAction : std::uint8_t {
     ignore,              // no use for it here
     header,              // part of the file's header: ignored, and no table cell opens for it
     skip_group,          // a destination that holds no text of the document: its group is skipped whole
+    field_result,        // \fldrslt, the text a field shows: kept even where "\*" marks it
     page_start,          // write the page start
     font_table,          // the font table begins (and the page start is written)
     colour_table,        // the colour table begins

@@ -45,6 +45,7 @@ std::optional<QString> RtfConverter::run(const ImportProgress& progress) {
     while (!ended_) {
         const RtfToken t = tokens_.next();
         if (t.kind == RtfToken::end) break;
+        if (t.kind != RtfToken::word && t.kind != RtfToken::line_end) star_pending_ = false;
         switch (t.kind) {
         case RtfToken::line_end: break;
         case RtfToken::group_open: group_open(); break;
@@ -89,12 +90,15 @@ void RtfConverter::group_close() {
 
 void RtfConverter::control_word(const RtfToken& token) {
     settle_bytes();
+    const RtfWord word = find_rtf_word(token.name);
+    // "\*" before a destination this reader knows, as some writers put it before \fldrslt, skips nothing.
+    if (std::exchange(star_pending_, false) && word.action == RtfAction::field_result) skip_depth_ = -1;
     if (skip_depth_ >= 0) return;
     if (fallback_left_ > 0) {  // a control word standing in for the character of a \uN
         --fallback_left_;
         return;
     }
-    act(find_rtf_word(token.name), token.param, token.has_param);
+    act(word, token.param, token.has_param);
 }
 
 void RtfConverter::control_symbol(unsigned char symbol) {
@@ -106,6 +110,7 @@ void RtfConverter::control_symbol(unsigned char symbol) {
     }
     if (symbol == '*') {  // a destination this reader may not know: skipped whole
         skip_depth_ = formats_.depth();
+        star_pending_ = true;
         return;
     }
     if (const char32_t c = symbol_character(symbol)) append_character(c);

@@ -82,6 +82,7 @@ private:
     int fallback_left_ = 0;        // fallback characters after \uN still to skip
 
     int skip_depth_ = -1;
+    bool star_pending_ = false;  // "\*" came last: a destination this reader knows may follow it
     int font_table_depth_ = -1;
     int colour_table_depth_ = -1;
     bool page_started_ = false;

@@ -88,6 +88,8 @@ private Q_SLOTS:
         QTest::newRow("binary_count_in_capitals_is_skipped_too") << doc("a{\\pict\\BIN3 }}}}b") << arial + "ab\n";
         QTest::newRow("style_sheet_info_and_lists_are_skipped")
             << doc("{\\stylesheet{\\s1 Heading;}}{\\info{\\title T}}{\\listtable{\\list x}}{\\listoverridetable{y}}z") << arial + "z\n";
+        QTest::newRow("field_result_marked_with_star_is_kept")
+            << doc("{\\field{\\*\\fldinst x}{\\*\\fldrslt{\\b link}}}{\\*\\x{\\*\\fldrslt no}}") << arial + "<b>link\n";
         QTest::newRow("field_result_is_kept") << doc("{\\field{\\*\\fldinst HYPERLINK \"http://x\"}{\\fldrslt link}}") << arial + "link\n";
         // The page start
         QTest::newRow("text_without_font_table_starts_the_page") << QByteArray("{\\rtf1 Hello}")
