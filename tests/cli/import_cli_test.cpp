@@ -44,6 +44,17 @@ private Q_SLOTS:
         QVERIFY(run.out.startsWith("<html>\r\n<head>\r\n") && run.out.endsWith("Hello\r\n</body></html>\r\n"));
     }
 
+    // Into a page: at the caret, the rest of the page kept in its own line ends.
+    void page_goes_into_a_page_at_the_caret() {
+        QTemporaryDir dir;
+        const QString page = dir.filePath(QStringLiteral("p.htm"));
+        QVERIFY(test::write_bytes(page, "<p>one</p>\n<p>two</p>\n"));
+        const test::CliRun run = test::run_cli({"import", "rtf", "-", page, "--at", "11", "-o", page}, {}, "{\\rtf1 Hi}");
+        QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+        QCOMPARE(test::read_bytes(page), QByteArray("<p>one</p>\n<html>\n<head>\n</head>\n<body>\n<font face=\"\" size=2 "
+                                                    "color=\"#000000\">Hi\n</body></html>\n<p>two</p>\n"));
+    }
+
     void refusals_write_nothing_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exit_code");
@@ -52,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("missing file") << QStringList{"text", "nowhere.txt"} << 2 << "cannot read 'nowhere.txt'";
         QTest::newRow("unknown kind") << QStringList{"doc", "a.doc"} << 2 << "the kind is text or rtf";
         QTest::newRow("no file") << QStringList{"text"} << 2 << "one FILE";
-        QTest::newRow("caret option") << QStringList{"text", golden("utf8_spacing.txt"), "--at", "3"} << 2 << "--at";
+        QTest::newRow("both from standard input") << QStringList{"text", "-", "-"} << 2 << "cannot both be standard input";
+        QTest::newRow("caret beyond the page") << QStringList{"text", golden("utf8_spacing.txt"), golden("windows_1252.txt"), "--at", "999"} << 2 << "beyond the end";
     }
     void refusals_write_nothing() {
         QFETCH(QStringList, args);
@@ -69,7 +81,7 @@ private Q_SLOTS:
     void help_describes_both_kinds() {
         const test::CliRun run = test::run_cli({"import", "--help"});
         QCOMPARE(run.exit_code, 0);
-        QVERIFY(run.out.startsWith("usage: tamsel import text|rtf FILE [-o OUT]"));
+        QVERIFY(run.out.startsWith("usage: tamsel import text|rtf FILE [PAGE] [--at POS] [-o OUT]"));
         QVERIFY(run.out.contains("Exit status"));
         QVERIFY(test::run_cli({"--help"}).out.contains("import"));
     }
