@@ -16,15 +16,17 @@ const char* const import_help_intro =
     "Turns FILE into an HTML page as the editor's \"Import TEXT File\" and \"Import RTF File\" do, inserts it\n"
     "into PAGE at the caret (the page as it is otherwise: an import brings a page of its own) and writes the\n"
     "whole document; without PAGE the page alone, in UTF-8 with CR LF line ends.\n"
-    "  text    FILE is read as UTF-8 (a byte-order mark dropped), or as Windows-1252 when it is not UTF-8.\n"
-    "          Each line that holds more than spaces becomes a line of the page followed by <BR>, its\n"
-    "          characters escaped (& as &amp;, < as &lt;, e acute as &eacute;, two spaces as a space and\n"
-    "          &nbsp;), under a style block that sets a fixed-width font; blank lines write nothing.\n"
-    "  rtf     FILE is a Rich Text Format document: its fonts, sizes, colours, bold, italic and underline\n"
-    "          become <font>, <b>, <i> and <u>, paragraph alignment <div align=...>, paragraph and line\n"
-    "          breaks <br>, each table row a table of one row with its cells' widths in percent.\n"
-    "          Pictures, objects and other parts that hold no text of the document are left out.\n"
-    "  FILE    the file to import; - reads standard input\n";
+    "  text              FILE is read as UTF-8 (a byte-order mark dropped), or as Windows-1252 when it is\n"
+    "                    not UTF-8. Each line that holds more than spaces becomes a line of the page followed\n"
+    "                    by <BR>, its characters escaped (& as &amp;, < as &lt;, e acute as &eacute;, two\n"
+    "                    spaces as a space and &nbsp;), under a style block that sets a fixed-width font;\n"
+    "                    blank lines write nothing.\n"
+    "  rtf               FILE is a Rich Text Format document: its fonts, sizes, colours, bold, italic and\n"
+    "                    underline become <font>, <b>, <i> and <u>, paragraph alignment <div align=...>,\n"
+    "                    paragraph and line breaks <br>, each table row a table of one row with its cells'\n"
+    "                    widths in percent. Pictures, objects and other parts that hold no text of the\n"
+    "                    document are left out.\n"
+    "  FILE              the file to import; - reads standard input\n";
 
 const char* const import_help_exit =
     "Exit status: 0 done, 1 FILE is no RTF document (it does not begin with {\\rtf), 2 bad usage or a file\n"

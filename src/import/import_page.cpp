@@ -1,7 +1,6 @@
 #include "import/import_page.h"
 
 #include "core/progress_model.h"
-#include "platform/text_codec.h"
 #include "tagdb/fixed_tables.h"
 
 #include <array>
@@ -69,8 +68,9 @@ void write_page_end(PageLines& page) { page.line(u"</body></html>"); }
 
 namespace {
 
-// The reference of each Windows-1252 code the entity table names, "&lt;" for 60; empty for the others.
-// Built from the table's leading entries (those of a code up to 255), in table order, the first winning.
+// The reference of each character up to U+00FF the entity table names, "&lt;" for 60; empty for the
+// others. Built from the table's leading entries (those of a code up to 255), in table order, the first
+// winning. Its codes 128 to 159 name control characters, which a page never gets (see is_control).
 using ReferenceTable = std::array<QString, 256>;
 
 ReferenceTable build_references() {
@@ -90,13 +90,6 @@ const ReferenceTable& references() {
     return refs;
 }
 
-// The Windows-1252 code of c, or -1: the 8-bit characters the entity table speaks of.
-int reference_code(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    if (c < 0x100) return -1;
-    return code_1252(QChar(c));
-}
-
 bool is_control(char16_t c) { return (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F); }
 
 }  // namespace
@@ -114,8 +107,8 @@ void append_import_text(QStringView text, QString& out) {
             if (pair) ++i;
         } else if (is_control(c)) {
             continue;
-        } else if (const int code = reference_code(c); code >= 0 && !refs[code].isEmpty()) {
-            out += refs[code];
+        } else if (c <= 0xFF && !refs[c].isEmpty()) {
+            out += refs[c];
         } else {
             out += QChar(c);
         }

@@ -57,9 +57,9 @@ void write_page_start(PageLines& page, bool with_style);
 // "</body></html>".
 void write_page_end(PageLines& page);
 
-// Appends text to out as a page shows it: "&" as "&amp;"; each character of the system's entity table
-// whose Windows-1252 code is at most 255 as its reference ("<" as "&lt;", "{" as "&#123;", "é" as
-// "&eacute;"); each pair of spaces as a space and "&nbsp;"; other characters as they are. Control
+// Appends text to out as a page shows it: "&" as "&amp;"; each character up to U+00FF that the
+// system's entity table names as its reference ("<" as "&lt;", "{" as "&#123;", "é" as "&eacute;"); each
+// pair of spaces as a space and "&nbsp;"; other characters as they are (the page is UTF-8). Control
 // characters other than the tab are no text of a page and are left out.
 void append_import_text(QStringView text, QString& out);
 

@@ -51,9 +51,9 @@ private Q_SLOTS:
         QTest::newRow("every_line_end_splits") << QByteArray("a\nb\rc\r\nd") << "a<BR>\nb<BR>\nc<BR>\nd<BR>\n";
         QTest::newRow("markup_characters_are_escaped") << QByteArray("<p class=\"x\">{1}</p>") << "&lt;p class=&quot;x&quot;&gt;&#123;1&#125;&lt;/p&gt;<BR>\n";
         QTest::newRow("latin_letters_get_their_entities") << QByteArray("caf\xc3\xa9 \xc2\xa9 \xc3\xbf") << "caf&eacute; &copy; &yuml;<BR>\n";
-        QTest::newRow("windows_1252_quotes_get_their_codes") << QByteArray("\xe2\x80\x9cq\xe2\x80\x9d \xe2\x80\x94") << "&#147;q&#148; &#151;<BR>\n";
+        QTest::newRow("quotes_and_dashes_beyond_255_stay") << QByteArray("\xe2\x80\x9cq\xe2\x80\x9d \xe2\x80\x94") << "“q” —<BR>\n";
         QTest::newRow("characters_beyond_255_stay") << QByteArray("\xd0\x9f\xd1\x80\xd0\xb8 \xe6\x97\xa5 \xe2\x82\xac") << "При 日 €<BR>\n";
-        QTest::newRow("not_utf8_is_windows_1252") << QByteArray("caf\xe9 \x93q\x94") << "caf&eacute; &#147;q&#148;<BR>\n";
+        QTest::newRow("not_utf8_is_windows_1252") << QByteArray("caf\xe9 \x93q\x94") << "caf&eacute; “q”<BR>\n";
         QTest::newRow("byte_order_mark_is_dropped") << QByteArray("\xef\xbb\xbfhi") << "hi<BR>\n";
         QTest::newRow("tabs_stay_other_controls_go") << QByteArray("a\tb\x01\x7f" "c") << "a\tbc<BR>\n";
         QTest::newRow("empty_file_is_an_empty_page") << QByteArray() << "";
