@@ -7,10 +7,10 @@ JOBS       ?= $(shell nproc)
 # checks that formatted scripts still parse, poppler-utils reads printouts back); `make deps` installs the
 # missing ones.
 PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libqt6svg6 libgl-dev nodejs poppler-utils
-# What only the benchmarks compare against and run on: tidy, GNU time for peak memory, html5lib for the
+# What only the benchmarks compare against and run on: tidy and unrtf, GNU time for peak memory, html5lib for the
 # cleanup check of real pages, and two public documentation sites as real pages (real_sites_test in
 # `make test` checks them when they are installed and skips otherwise).
-BENCH_PACKAGES := tidy time python3-html5lib python3.11-doc apache2-doc
+BENCH_PACKAGES := tidy unrtf time python3-html5lib python3.11-doc apache2-doc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

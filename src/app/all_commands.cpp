@@ -7,6 +7,7 @@
 #include "find/find_form.h"
 #include "find/navigation_commands.h"
 #include "print/print_form.h"
+#include "import/import_commands.h"
 #include "tagdb/db_editor_forms.h"
 #include "wizards/meta_wizard_commands.h"
 #include "wizards/page_commands.h"
@@ -25,6 +26,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_find_commands(handlers, s);
     register_navigation_commands(handlers, s);
     register_print_commands(handlers, s);
+    register_import_commands(handlers, s);
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
     register_wizard_commands(handlers, s);

@@ -50,7 +50,11 @@ EditorBuffer& Session::editor() { return ws_.documents.editor(); }
 DialogHost& Session::dialogs() { return ws_.dialogs; }
 ProgressModel& Session::progress() { return ws_.progress; }
 
-void Session::begin_long_operation(const QString& caption, int maximum) { bar_->open_bar(caption, maximum); }
+void Session::begin_long_operation(const QString& caption, int maximum) {
+    ws_.window.stop_request = false;
+    bar_->open_bar(caption, maximum);
+}
+bool Session::stop_requested() { return ws_.window.stop_request; }
 void Session::end_long_operation() { bar_->close_bar(); }
 void Session::mark_changed() { ws_.mark_changed(); }
 void Session::recolour() { colouring_->colorize(1, -1); }

@@ -55,6 +55,7 @@ public:
     void begin_long_operation(const QString& caption, int maximum) override;
     void end_long_operation() override;
     ProgressModel& progress() override;
+    bool stop_requested() override;
     void mark_changed() override;
     void recolour() override;
     void refresh_command_states() override;

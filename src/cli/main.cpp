@@ -6,6 +6,7 @@
 #include "cli/cli_db.h"
 #include "cli/cli_functions.h"
 #include "cli/cli_report.h"
+#include "cli/cli_import.h"
 #include "cli/cli_spec_report.h"
 #include "cli/cli_table.h"
 #include "platform/app_info.h"
@@ -21,7 +22,7 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 9> commands = {{
+constexpr std::array<Command, 10> commands = {{
     {"db",          tamsel::cli::run_db,             "build, dump and check the tag database files"},
     {"check",       tamsel::cli::run_check,          "list the errors and warnings of pages and website folders"},
     {"cleanup",     tamsel::cli::run_cleanup,        "check a page and lay it out again (tag case, indentation, margin)"},
@@ -30,6 +31,7 @@ constexpr std::array<Command, 9> commands = {{
     {"calendar",    tamsel::cli::run_calendar,       "insert the calendar of a month into a page"},
     {"report",      tamsel::cli::run_report,         "write the analysis report page of a website folder or a page"},
     {"functions",   tamsel::cli::run_functions,      "list the functions and subs declared in the scripts of pages"},
+    {"import",      tamsel::cli::run_import,         "turn a text or RTF file into an HTML page"},
     {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
 }};
 

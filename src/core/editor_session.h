@@ -26,6 +26,9 @@ public:
     virtual void begin_long_operation(const QString& caption, int maximum) = 0;
     virtual void end_long_operation() = 0;
     virtual ProgressModel& progress() = 0;
+    // Whether the user asked the long operation under way to stop (Escape, heard while the progress
+    // panel lets events run); each long operation starts without such a request.
+    virtual bool stop_requested() = 0;
 
     // The active document's text was changed by the command.
     virtual void mark_changed() = 0;
