@@ -14,7 +14,7 @@ BENCH_PACKAGES := tidy unrtf time python3-html5lib python3.11-doc apache2-doc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps bench-deps configure build run test bench install uninstall clean
+.PHONY: all deps bench-deps fuzz-deps configure build run test bench sanitize fuzz fuzz-run install uninstall clean
 
 all: build
 
@@ -62,6 +62,33 @@ uninstall:
 	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt | xargs -d '\n' rm -f
 	rmdir --ignore-fail-on-non-empty "$(DESTDIR)$(PREFIX)/share/tamsel2001" 2>/dev/null || true
 	rm -f $(BUILD)/install_manifest.txt
+
+# The whole test suite built with the address and undefined-behaviour checkers, in a folder of its own; any
+# report stops the program that has it, so the run passes only when nothing is reported.
+SANITIZE_BUILD ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMSEL_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/leak_suppressions.txt:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The libFuzzer harnesses of fuzz/ (clang), and a run of each for SECONDS over seeds from the fixtures.
+FUZZ_PACKAGES := clang
+FUZZ_BUILD ?= build-fuzz
+SECONDS ?= 60
+fuzz-deps: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+fuzz: fuzz-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMSEL_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz-run: fuzz
+	fuzz/run $(FUZZ_BUILD) $(SECONDS)
 
 clean:
 	rm -rf $(BUILD)
