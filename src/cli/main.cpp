@@ -5,6 +5,7 @@
 #include "cli/cli_common.h"
 #include "cli/cli_db.h"
 #include "cli/cli_functions.h"
+#include "cli/cli_helpbuild.h"
 #include "cli/cli_spec_report.h"
 #include "cli/cli_table.h"
 #include "platform/app_info.h"
@@ -20,7 +21,7 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 8> commands = {{
+constexpr std::array<Command, 9> commands = {{
     {"db",          tamsel::cli::run_db,             "build, dump and check the tag database files"},
     {"check",       tamsel::cli::run_check,          "list the errors and warnings of pages and website folders"},
     {"cleanup",     tamsel::cli::run_cleanup,        "check a page and lay it out again (tag case, indentation, margin)"},
@@ -29,6 +30,7 @@ constexpr std::array<Command, 8> commands = {{
     {"calendar",    tamsel::cli::run_calendar,       "insert the calendar of a month into a page"},
     {"functions",   tamsel::cli::run_functions,      "list the functions and subs declared in the scripts of pages"},
     {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
+    {"helpbuild",   tamsel::cli::run_helpbuild,      "check a website folder and build it into a compiled help file"},
 }};
 
 void usage(QTextStream& s) {
