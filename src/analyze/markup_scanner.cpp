@@ -329,7 +329,8 @@ void MarkupScanner::finish_file(qint64 bytes) {
     tokens_.ended_in_script = in_script_;
     tokens_.ended_in_style = in_style_;
     tokens_.javascript = javascript_;
-    if (mode_ == AnalyzeMode::help_check) finish_help_check();
+    // A script walked with the pages has no title, keywords or description to give a help project.
+    if (mode_ == AnalyzeMode::help_check && !script_file) finish_help_check();
 }
 
 void MarkupScanner::finish_help_check() {

@@ -7,6 +7,7 @@
 #include "cli/cli_functions.h"
 #include "cli/cli_report.h"
 #include "cli/cli_import.h"
+#include "cli/cli_helpbuild.h"
 #include "cli/cli_spec_report.h"
 #include "cli/cli_table.h"
 #include "platform/app_info.h"
@@ -22,7 +23,7 @@ struct Command {
     const char* summary;
 };
 
-constexpr std::array<Command, 10> commands = {{
+constexpr std::array<Command, 11> commands = {{
     {"db",          tamsel::cli::run_db,             "build, dump and check the tag database files"},
     {"check",       tamsel::cli::run_check,          "list the errors and warnings of pages and website folders"},
     {"cleanup",     tamsel::cli::run_cleanup,        "check a page and lay it out again (tag case, indentation, margin)"},
@@ -33,6 +34,7 @@ constexpr std::array<Command, 10> commands = {{
     {"functions",   tamsel::cli::run_functions,      "list the functions and subs declared in the scripts of pages"},
     {"import",      tamsel::cli::run_import,         "turn a text or RTF file into an HTML page"},
     {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
+    {"helpbuild",   tamsel::cli::run_helpbuild,      "check a website folder and build it into a compiled help file"},
 }};
 
 void usage(QTextStream& s) {

@@ -1,0 +1,3 @@
+function greet() {
+    return "hello";
+}
