@@ -5,10 +5,11 @@ JOBS       ?= $(shell nproc)
 
 # Debian packages the program needs to build, run and be tested (libqt6svg6 draws the SVG icons, nodejs
 # checks that formatted scripts still parse, poppler-utils reads printouts back, fp-utils brings chmcmd,
-# the help compiler the build compiles the program's help with, xchm shows compiled help, libchm-bin lists
-# what a compiled help file holds); `make deps` installs the missing ones.
+# the help compiler the build compiles the program's help with, xchm shows compiled help and xdg-utils
+# hands it the files, libchm-bin lists what a compiled help file holds); `make deps` installs the missing
+# ones.
 PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libqt6svg6 libgl-dev nodejs poppler-utils \
-            fp-utils xchm libchm-bin
+            fp-utils xchm xdg-utils libchm-bin
 # What only the benchmarks compare against and run on: tidy and unrtf, GNU time for peak memory, html5lib for the
 # cleanup check of real pages, and two public documentation sites as real pages (real_sites_test in
 # `make test` checks them when they are installed and skips otherwise).

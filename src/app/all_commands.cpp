@@ -6,6 +6,7 @@
 #include "app/workspace.h"
 #include "find/find_form.h"
 #include "find/navigation_commands.h"
+#include "helpbuild/helpbuild_commands.h"
 #include "print/print_form.h"
 #include "import/import_commands.h"
 #include "tagdb/db_editor_forms.h"
@@ -30,6 +31,7 @@ void register_all_commands(CommandRegistry& handlers, Session& s) {
     register_meta_wizard_command(handlers, s);
     register_table_commands(handlers, s, ws.store);
     register_wizard_commands(handlers, s);
+    register_helpbuild_commands(handlers, s, {ws.db, ws.config, ws.results, ws.metas, ws.paths});
     register_db_editor_commands(handlers, s, ws.db, ws.paths.user_data,
                                 [&ws] { return ws.paths.reports() + QStringLiteral("/html_spec.html"); },
                                 [&s] { s.refresh_command_states(); });

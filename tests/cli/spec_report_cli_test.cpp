@@ -54,6 +54,42 @@ private Q_SLOTS:
         QVERIFY(page.endsWith(QStringLiteral("</head><body>\r\n</body></html>\r\n")));
     }
 
+    // The CSS page: every property of the Stylesheet table once, under its group, values escaped.
+    void css_page_lists_every_property_under_its_group() {
+        QTemporaryDir dir;
+        const QString page = dir.filePath("css.html");
+        QCOMPARE(test::run_cli({"spec-report", "--css", "--data", test::data_dir(), "-o", page}).exit_code, 0);
+        const QString text = QString::fromUtf8(test::read_bytes(page));
+        TagDatabase db;
+        QVERIFY(db.load_database(test::data_dir()));
+        QCOMPARE(text.count(QStringLiteral("<tr id=attr>")), db.stylesheet().size() - 1);
+        QVERIFY(text.startsWith(QStringLiteral("<html><head><title>CSS Specification</title>\r\n<style>")));
+        QVERIFY(text.contains(QStringLiteral("<tr id=attr><td>&nbsp;font-weight</td>")));
+        QVERIFY(text.indexOf(QStringLiteral(">Font</td>")) < text.indexOf(QStringLiteral("&nbsp;font-weight<")));
+        QVERIFY(!text.contains(QStringLiteral("<meta")));
+    }
+
+    // --meta heads a page with what a help build reads, and the page passes the help check.
+    void pages_for_a_help_build_pass_the_help_check_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("HTML") << QStringList{} << "BLOCKQUOTE";
+        QTest::newRow("CSS") << QStringList{"--css"} << "font-weight";
+    }
+    void pages_for_a_help_build_pass_the_help_check() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, keyword);
+        QTemporaryDir dir;
+        const QString page = dir.filePath("index.htm");
+        QCOMPARE(test::run_cli(QStringList{"spec-report", "--meta", "--data", test::data_dir(), "-o", page} + options).exit_code, 0);
+        const QString text = QString::fromUtf8(test::read_bytes(page));
+        QVERIFY(text.contains(QStringLiteral("<meta name=\"keywords\" content=\"")));
+        QVERIFY(text.contains(QStringLiteral(", ") + keyword + QStringLiteral(",")));
+        const test::CliRun check = test::run_cli({"check", "--mode", "help", "--data", test::data_dir(), page});
+        QCOMPARE(check.exit_code, 0);
+        QVERIFY2(check.out.isEmpty(), qPrintable(check.out));
+    }
+
     void the_page_goes_to_the_reports_folder_unless_told() {
         const test::CliRun run = test::run_cli({"spec-report", "--data", test::data_dir()});
         QCOMPARE(run.exit_code, 0);

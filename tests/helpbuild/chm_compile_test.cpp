@@ -1,5 +1,6 @@
 // A real compile with chmcmd: every page, picture and style sheet of the help site is inside the compiled
-// file as it is on disk, and every page the contents and index name is there.
+// file as it is on disk, and every page the contents and index name is there; the help files the build
+// made for the Help menu hold their pages.
 #include "helpbuild/helpbuild_support.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
@@ -50,6 +51,23 @@ private Q_SLOTS:
             const QStringList locals = locals_of(QString::fromUtf8(test::read_bytes(out.filePath(QStringLiteral("inside/") + sitemap))));
             QVERIFY(!locals.isEmpty());
             for (const QString& local : locals) QVERIFY2(inside.contains(local), qPrintable(local));
+        }
+    }
+
+    void the_help_menus_files_hold_their_pages() {
+        QTemporaryDir out;
+        const QStringList help = test::extracted_files(test::data_dir() + "/tamsel2001.chm", out.filePath("help"));
+        const QStringList pages = QDir(test::source_dir() + "/data/help").entryList(QDir::Files);
+        QVERIFY(pages.contains("index.htm"));
+        for (const QString& page : pages) QVERIFY2(help.contains("HELPFILE.site/" + page), qPrintable(page));
+        const struct {
+            const char* file;
+            const char* title;
+        } references[] = {{"HTML.chm", "<title>HTML Specification</title>"}, {"CSS.chm", "<title>CSS Specification</title>"}};
+        for (const auto& r : references) {
+            const QString folder = out.filePath(QLatin1String(r.file));
+            QVERIFY(test::extracted_files(test::data_dir() + "/" + r.file, folder).contains("HELPFILE.site/index.htm"));
+            QVERIFY(test::read_bytes(folder + "/HELPFILE.site/index.htm").contains(r.title));
         }
     }
 };

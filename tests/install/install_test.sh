@@ -21,6 +21,12 @@ for f in bin/tamsel bin/tamsel2001 share/tamsel2001/HTML_Tags.DB share/applicati
   [ -e "$root/$f" ] || fail "$f was not installed"
 done
 [ -e "$root/share/tamsel2001/templates/HTML5 Page.tpl" ] || fail "the document templates were not installed"
+# The Help menu's files, compiled by the build when chmcmd is there.
+if command -v chmcmd >/dev/null; then
+  for f in tamsel2001.chm HTML.chm CSS.chm; do
+    [ -s "$root/share/tamsel2001/$f" ] || fail "the help file $f was not installed"
+  done
+fi
 
 mkdir -p "$stage/home"
 printf '<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY><P>x</P></BODY></HTML>\n' >"$stage/page.htm"
