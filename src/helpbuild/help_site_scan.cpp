@@ -1,31 +1,28 @@
 #include "helpbuild/help_site_scan.h"
 
-#include "analyze/markup_scanner.h"
+#include "analyze/site_scan.h"
 #include "core/progress_model.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <climits>
 
 namespace tamsel {
 
 QString scanned_name(const SiteFile& file) { return QDir::cleanPath(QFileInfo(file.path).absoluteFilePath()); }
 
-QList<SiteFile> scan_help_site(const TagDatabase& db, const QString& folder, ResultList& results, MetaSlots& metas,
+// The files are scanned on every core, as every site scan is; the META slots of a site scan belong to no
+// one page, so metas is left as it was.
+QList<SiteFile> scan_help_site(const TagDatabase& db, const QString& folder, ResultList& results, MetaSlots&,
                                ProgressModel* progress, QStringList* unread) {
-    results.clear();
     const QList<SiteFile> files = site_files(folder);
-    if (progress) progress->set_progress_maximum(1, static_cast<int>(files.size()));
-    MarkupScanner scanner(db, results, metas, AnalyzeMode::help_check);
-    for (const SiteFile& f : files) {
-        if (f.scanned) {
-            if (progress) progress->set_progress_maximum(0, static_cast<int>(qMin<qint64>(f.size + 2, INT_MAX)));
-            scanner.set_progress(progress, 0);
-            scanner.script_file = f.script_file;
-            if (!scanner.scan_file(scanned_name(f)) && unread) unread->append(f.path);
-        }
-        if (progress) progress->advance_progress(1, 1);
-    }
+    ProgressModel quiet;
+    ProgressModel& shown = progress ? *progress : quiet;
+    shown.set_progress_maximum(1, static_cast<int>(files.size()));
+    ScannedFiles scanned = scan_files(files, db, AnalyzeMode::help_check, shown);
+    results = std::move(scanned.results);
+    if (unread)
+        for (qsizetype i = 0; i < files.size(); ++i)
+            if (!scanned.read[static_cast<std::size_t>(i)]) unread->append(files[i].path);
     results.sort_results();
     return files;
 }

@@ -17,8 +17,8 @@ struct MetaSlots;
 // The name a scanned file's records are filed under: its whole, clean path.
 QString scanned_name(const SiteFile& file);
 
-// Clears results and fills them from the files of folder. Progress, when given, shows the file being read
-// in slot 0 and the files done in slot 1. Returns the files walked; unread lists those that could not be
+// Replaces results with the records and problems of the files of folder. Progress, when given, counts the
+// files done in slot 1. Returns the files walked; unread lists those that could not be
 // read (nothing is filed for them).
 QList<SiteFile> scan_help_site(const TagDatabase& db, const QString& folder, ResultList& results, MetaSlots& metas,
                                ProgressModel* progress = nullptr, QStringList* unread = nullptr);
