@@ -46,12 +46,16 @@ void CellWidths::compute() {
     if (n == 0) return;
     std::vector<long long> distances(n);
     long long total = 0;
+    bool ascending = true;
     for (std::size_t i = 0; i < n; ++i) {
         distances[i] = static_cast<long long>(boundaries_[i]) - (i == 0 ? 0 : boundaries_[i - 1]);
         total += distances[i];
+        ascending = ascending && distances[i] >= 0;
     }
+    // Boundaries that go back measure nothing: the cells share the row equally, as in a row of no width.
+    const bool measured = total > 0 && ascending;
     for (std::size_t i = 0; i < n; ++i) {
-        const double share = total > 0 ? static_cast<double>(distances[i]) / static_cast<double>(total) : 1.0 / n;
+        const double share = measured ? static_cast<double>(distances[i]) / static_cast<double>(total) : 1.0 / n;
         widths_[i] = share > 0 ? static_cast<int>(std::floor(share * 100 + 0.5)) : 0;
     }
 }

@@ -76,6 +76,10 @@ private Q_SLOTS:
         QTest::newRow("row_of_no_width_gives_equal_widths") << doc("\\trowd\\cellx0\\cellx0\\intbl a\\cell b\\cell\\row")
                                                             << "<table border=1 width=100% cellpadding=0 cellspacing=0>\n<tr>\n<td width=50%>\n" +
                                                                    arial + "a\n</td>\n<td width=50%>\nb\n</td>\n</tr></table>\n";
+        QTest::newRow("boundaries_going_back_give_equal_widths")
+            << doc("\\trowd\\cellx1\\cellx-100000000\\cellx100000001\\intbl a\\cell b\\cell c\\cell\\row")
+            << "<table border=1 width=100% cellpadding=0 cellspacing=0>\n<tr>\n<td width=33%>\n" + arial +
+                   "a\n</td>\n<td width=33%>\nb\n</td>\n<td width=33%>\nc\n</td>\n</tr></table>\n";
         QTest::newRow("empty_cell_shows_nbsp") << doc("\\trowd\\cellx1000\\intbl\\cell\\row")
                                                << "<table border=1 width=100% cellpadding=0 cellspacing=0>\n<tr>\n<td width=100%>\n&nbsp;\n</td>\n</tr></table>\n";
         QTest::newRow("row_definition_repeated_before_row_starts_no_table")
