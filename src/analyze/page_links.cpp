@@ -2,6 +2,8 @@
 
 #include "core/markup_text.h"
 
+#include <QDir>
+#include <QUrl>
 #include <algorithm>
 
 namespace tamsel {
@@ -126,6 +128,13 @@ bool has_scheme(QStringView link) {
 }
 
 bool leads_off_site(QStringView link) { return has_scheme(link) || link.startsWith(u"//"); }
+
+QString linked_file(const QString& target) {
+    const auto cut = std::find_if(target.begin(), target.end(), [](QChar c) { return c == u'#' || c == u'?'; });
+    const QString file = target.left(cut - target.begin());
+    if (leads_off_site(target)) return file;
+    return QDir::cleanPath(QUrl::fromPercentEncoding(file.toUtf8()));
+}
 
 QString resolve_link(const QString& base, const QString& written) {
     if (leads_off_site(written)) return written;

@@ -19,6 +19,10 @@ bool has_scheme(QStringView link);
 // Whether link leads off the site: it has a scheme or names a host ("//cdn.example.com/x.js").
 bool leads_off_site(QStringView link);
 
+// The file a link target names: without its "#fragment" or "?query"; a local one with "%20" read as a
+// blank and "sub/../" climbed.
+QString linked_file(const QString& target);
+
 // The full path a link of the file base leads to; a link that leads off the site is taken as it is. "\" in a link reads as "/"; "../" climbs the base's
 // folders (a link that climbs above the top comes back unchanged); a link with ":" and "/" is already
 // complete (a web address); anything else is taken from the base's folder. Letter case is kept.

@@ -19,8 +19,6 @@ constexpr RowDef row_defs[] = {
     {summary_total,      "Total"},
 };
 
-bool is_problem(const ResultEntry& e) { return e.line > 0; }
-
 bool row_shown(SummaryRow row, const ReportTotals& t, bool site) {
     switch (row) {
     case summary_html: return true;

@@ -35,6 +35,9 @@ struct ResultEntry {
     bool operator==(const ResultEntry&) const = default;
 };
 
+// A page's problem, as against the records of the other kinds (which have negative lines).
+inline bool is_problem(const ResultEntry& e) { return e.line > 0; }
+
 }  // namespace tamsel
 
 Q_DECLARE_TYPEINFO(tamsel::ResultEntry, Q_RELOCATABLE_TYPE);

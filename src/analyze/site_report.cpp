@@ -6,7 +6,6 @@
 #include "core/markup_text.h"
 
 #include <QFileInfo>
-#include <QDir>
 #include <QHash>
 #include <QSaveFile>
 #include <QUrl>
@@ -15,8 +14,6 @@
 namespace tamsel {
 
 namespace {
-
-bool is_problem(const ResultEntry& e) { return e.line > 0; }
 
 QString escaped(QStringView text) {
     QString out;
@@ -299,13 +296,6 @@ void ReportWriter::write_problems(const FileSpan& span) {
 }  // namespace
 
 bool file_exists_on_disk(const QString& path) { return QFileInfo::exists(path); }
-
-QString linked_file(const QString& target) {
-    const auto cut = std::find_if(target.begin(), target.end(), [](QChar c) { return c == u'#' || c == u'?'; });
-    if (leads_off_site(target)) return target.left(cut - target.begin());
-    // A local link may spell a blank as %20 and climb through "sub/../".
-    return QDir::cleanPath(QUrl::fromPercentEncoding(target.left(cut - target.begin()).toUtf8()));
-}
 
 QString analysis_report(QList<ResultEntry> entries, const ReportSettings& settings, const FileExists& exists) {
     return ReportWriter(std::move(entries), settings, exists).write();

@@ -25,8 +25,6 @@ bool file_exists_on_disk(const QString& path);
 QString analysis_report(QList<ResultEntry> entries, const ReportSettings& settings,
                         const FileExists& exists = file_exists_on_disk);
 
-// The file a link target names: without its "#fragment" or "?query".
-QString linked_file(const QString& target);
 
 // Writes page to path as UTF-8, whole or not at all; error says why it could not.
 bool save_report(const QString& path, const QString& page, QString* error);

@@ -19,7 +19,7 @@ struct ScannedFiles {
 };
 
 // The name a file's problems are filed under: its whole path, or stdin_name for standard input ("-").
-QString filed_name(const SiteFile& file, const QString& stdin_name);
+QString filed_name(const SiteFile& file, const QString& stdin_name = {});
 
 // Scans files (the page "-" is standard_input, filed as stdin_name); slot 1 of progress counts the files
 // done. The results are not sorted.

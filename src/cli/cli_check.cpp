@@ -93,9 +93,6 @@ QList<SiteFile> gather(const QStringList& paths, bool* unreadable) {
     return files;
 }
 
-// The name a file's problems are filed under: its whole path, or stdin_name for standard input ("-").
-QString filed_name(const SiteFile& f) { return tamsel::filed_name(f, stdin_name); }
-
 }  // namespace
 
 int run_check(const QStringList& args) {
@@ -124,7 +121,7 @@ int run_check(const QStringList& args) {
     for (qsizetype i = 0; i < files.size(); ++i) {
         const SiteFile& f = files[i];
         if (!f.scanned) continue;
-        shown.insert(filed_name(f), f.path == QLatin1String("-") ? stdin_name : QDir::cleanPath(f.path));
+        shown.insert(tamsel::filed_name(f, stdin_name), f.path == QLatin1String("-") ? stdin_name : QDir::cleanPath(f.path));
         if (read[static_cast<std::size_t>(i)]) ++scanned;
         else {
             err() << cannot_read(f.path) << Qt::endl;

@@ -4,6 +4,7 @@
 #include "cli/problem_lines.h"
 #include "helpbuild/help_builder.h"
 #include "helpbuild/help_compiler.h"
+#include "analyze/site_scan.h"
 #include "helpbuild/help_site_scan.h"
 
 #include <QCoreApplication>
@@ -62,7 +63,7 @@ HelpbuildOptions parse_helpbuild(const QStringList& args) {
 // Prints the problems of the scan as `check` does, each file as the walk named it; false when it found errors.
 bool print_problems(const ResultList& results, const QList<SiteFile>& files) {
     QHash<QString, QString> shown;
-    for (const SiteFile& f : files) shown.insert(scanned_name(f), QDir::cleanPath(f.path));
+    for (const SiteFile& f : files) shown.insert(filed_name(f), QDir::cleanPath(f.path));
     for (const ResultEntry& e : results.entries())
         if (e.line > 0) out() << problem_line(e, shown.value(e.file, e.file)) << '\n';
     out().flush();

@@ -1,5 +1,6 @@
 #include "helpbuild/help_entries.h"
 
+#include "analyze/page_links.h"
 #include "core/markup_text.h"
 #include "core/progress_model.h"
 
@@ -29,18 +30,6 @@ bool has_control_character(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
-// "http:", "mailto:", "javascript:" and any other scheme: letters first, then letters, digits, "+", "-"
-// or ".", then ":".
-bool starts_with_scheme(QStringView link) {
-    if (link.isEmpty() || !(link[0].isLetter() && link[0].unicode() < 128)) return false;
-    for (qsizetype i = 1; i < link.size(); ++i) {
-        const QChar c = link[i];
-        if (c == u':') return true;
-        if (c.unicode() >= 128 || !(c.isLetterOrNumber() || c == u'+' || c == u'-' || c == u'.')) return false;
-    }
-    return false;
-}
-
 // The link as the page wrote it: the scanner put a relative link after the folder of the page holding it.
 QStringView written_link(QStringView target, QStringView page) {
     const QStringView folder = page.first(page.lastIndexOf(u'/') + 1);
@@ -48,15 +37,7 @@ QStringView written_link(QStringView target, QStringView page) {
 }
 
 bool is_external(QStringView target, QStringView page) {
-    const QStringView written = written_link(target, page);
-    return starts_with_scheme(written) || written.startsWith(u"//") || starts_with_scheme(target);
-}
-
-QString without_fragment_or_query(const QString& target) {
-    qsizetype cut = target.size();
-    for (const QChar mark : {QChar(u'#'), QChar(u'?')})
-        if (const qsizetype at = target.indexOf(mark); at >= 0) cut = std::min(cut, at);
-    return target.left(cut);
+    return leads_off_site(written_link(target, page)) || has_scheme(target);
 }
 
 class EntryBuilder {
@@ -90,7 +71,7 @@ private:
 
     void add_link(const ResultEntry& e) {
         if (is_external(e.text1, e.file)) return;
-        const QString target = QDir::cleanPath(without_fragment_or_query(e.text1));
+        const QString target = linked_file(e.text1);
         // Pages link the same few files over and over: each is looked at once, and listed once.
         if (linked_.contains(target)) return;
         linked_.insert(target);

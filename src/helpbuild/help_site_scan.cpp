@@ -3,12 +3,8 @@
 #include "analyze/site_scan.h"
 #include "core/progress_model.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 namespace tamsel {
-
-QString scanned_name(const SiteFile& file) { return QDir::cleanPath(QFileInfo(file.path).absoluteFilePath()); }
 
 // The files are scanned on every core, as every site scan is; the META slots of a site scan belong to no
 // one page, so metas is left as it was.

@@ -14,9 +14,6 @@ class ResultList;
 class TagDatabase;
 struct MetaSlots;
 
-// The name a scanned file's records are filed under: its whole, clean path.
-QString scanned_name(const SiteFile& file);
-
 // Replaces results with the records and problems of the files of folder. Progress, when given, counts the
 // files done in slot 1. Returns the files walked; unread lists those that could not be
 // read (nothing is filed for them).

@@ -47,6 +47,19 @@ const CodePageName* find_code_page(int code_page) {
     return it == code_page_names.end() ? nullptr : &*it;
 }
 
+// The Windows-1252 character of every byte, made once: the fall-back of every single-byte table.
+const std::array<char16_t, 256>& characters_1252() {
+    static const std::array<char16_t, 256> table = [] {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
+        const QString text = decode_1252(bytes);
+        std::array<char16_t, 256> chars{};
+        for (int b = 0; b < 256; ++b) chars[b] = text[b].unicode();
+        return chars;
+    }();
+    return table;
+}
+
 }  // namespace
 
 int code_page_of_charset(int charset) {
@@ -75,11 +88,12 @@ const CodePages::Converter& CodePages::converter(int code_page) {
         return c;
     }
     // A byte the converter has no single character for keeps its Windows-1252 one.
+    c.single = characters_1252();
+    if (!known || !decoder.isValid()) return c;
     for (int b = 0; b < 256; ++b) {
         const char byte = static_cast<char>(b);
-        QString one;
-        if (known && decoder.isValid()) one = decoder.decode(QByteArrayView(&byte, 1));
-        c.single[b] = one.size() == 1 ? one[0].unicode() : decode_1252(QByteArray(1, byte))[0].unicode();
+        const QString one = decoder.decode(QByteArrayView(&byte, 1));
+        if (one.size() == 1) c.single[b] = one[0].unicode();
     }
     return c;
 }

@@ -57,6 +57,20 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QCOMPARE(resolve_link(base, link), path);
     }
+
+    void a_link_is_found_without_its_fragment_and_query_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("fragment") << "/s/a.htm#top" << "/s/a.htm";
+        QTest::newRow("query") << "/s/a.htm?x=1#y" << "/s/a.htm";
+        QTest::newRow("blank spelt %20, a folder climbed") << "/s/sub/../my%20page.htm" << "/s/my page.htm";
+        QTest::newRow("a web address stays whole") << "http://example.com/a%20b?q" << "http://example.com/a%20b";
+    }
+    void a_link_is_found_without_its_fragment_and_query() {
+        QFETCH(QString, target);
+        QFETCH(QString, file);
+        QCOMPARE(linked_file(target), file);
+    }
 };
 
 TAMSEL_TEST(PageLinksTest)
