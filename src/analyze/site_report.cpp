@@ -4,10 +4,10 @@
 #include "analyze/page_links.h"
 #include "analyze/report_summary.h"
 #include "core/markup_text.h"
+#include "platform/whole_file.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QUrl>
 #include <algorithm>
 
@@ -302,12 +302,7 @@ QString analysis_report(QList<ResultEntry> entries, const ReportSettings& settin
 }
 
 bool save_report(const QString& path, const QString& page, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page.toUtf8()) < 0 || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return write_whole_file(path, page.toUtf8(), error);
 }
 
 }  // namespace tamsel

@@ -10,12 +10,12 @@
 #include "platform/dialog_host.h"
 #include "platform/editor_buffer.h"
 #include "platform/file_names.h"
+#include "platform/whole_file.h"
 #include "wizards/new_document.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tamsel {
 namespace {
@@ -82,7 +82,15 @@ bool Documents::read_file(const QString& path, DecodedText& out) {
         return false;
     }
     out = decode_document(f.readAll());
-    return true;
+    if (f.error() != QFileDevice::NoError) {
+        show_error(path + QStringLiteral(": ") + f.errorString());
+        return false;
+    }
+    if (!out.binary) return true;
+    const QString question = QStringLiteral("'%1' holds NUL bytes: it looks like a binary file, not a page.\r\n"
+                                            "Open it anyway? It is written back only if you change it.")
+                                 .arg(path);
+    return ws_.dialogs.message_box({question, app_title, Buttons::YesNo, Icon::Question}) == Answer::Yes;
 }
 
 bool Documents::open_document(const QString& path, bool is_new) {
@@ -106,6 +114,8 @@ bool Documents::open_document(const QString& path, bool is_new) {
     Document& doc = docs.at(index);
     doc.encoding = file.encoding;
     doc.line_ends = file.line_ends;
+    doc.binary = file.binary;
+    doc.on_disk = file_stamp(path);
     ws_.window.tabs_updating = true;
     view_.add_tab(tab_caption_of(path), doc.type(), path);
     view_.select_tab(index - 1);
@@ -206,10 +216,10 @@ std::optional<TextEncoding> Documents::encoding_for(TextEncoding encoding, const
 
 bool Documents::write_file(const QString& target, const QByteArray& bytes) {
     view_.set_busy(true);
-    QSaveFile f(target);
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    QString error;
+    const bool ok = write_whole_file(target, bytes, &error);
     view_.set_busy(false);
-    if (!ok) show_error(target + QStringLiteral(": ") + f.errorString());
+    if (!ok) show_error(target + QStringLiteral(": ") + error);
     return ok;
 }
 
@@ -236,6 +246,12 @@ bool Documents::save_document(SaveKind kind) {
     }
     if (target.endsWith(QLatin1Char('*'))) target.chop(1);
     if (template_save) target = template_path_of(ws_.paths.templates(), target);
+    // A file that is no text is written over only when the user changed it: its bytes are not the editor's
+    // business otherwise.
+    if (doc->binary && !doc->changed && target == doc->path) {
+        view_.show_status(QStringLiteral("Nothing to save: the file is unchanged"));
+        return true;
+    }
 
     const QString text = editor_.text();
     const std::optional<TextEncoding> encoding = encoding_for(doc->encoding, text, target);
@@ -252,16 +268,22 @@ void Documents::saved_as(Document& doc, const QString& target) {
     editor_.set_save_point();
     doc.changed = false;
     doc.path = target;
+    doc.on_disk = file_stamp(target);
     show_changed_mark();
     events_.saved(doc);
     preview_.document_shown();
     view_.refresh_command_states();
 }
 
+void Documents::show_tab(int index) {
+    const Document& doc = ws_.documents.at(index);
+    view_.set_tab(index - 1, tab_caption_for(doc), doc.type(), doc.path);
+}
+
 void Documents::show_changed_mark() {
     const Document* doc = ws_.documents.active();
     if (!doc) return;
-    view_.set_tab(ws_.documents.active_index() - 1, tab_caption_for(*doc), doc->type(), doc->path);
+    show_tab(ws_.documents.active_index());
     view_.set_caption(caption_for(doc->path, doc->changed));
 }
 

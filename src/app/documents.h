@@ -68,6 +68,11 @@ public:
     // The "startup_mode" step: 0 a new HTML document, 1 the most recent file, anything else nothing.
     void open_at_startup();
 
+    // Asks about each open document whose file another program changed or deleted since the editor read
+    // or wrote it (the window calls it when it gets the focus): Reload or Keep mine for a change; a deleted
+    // file is only reported, the document turns changed, and nothing writes the file again but a Save.
+    void check_disk_changes();
+
 private:
     bool read_file(const QString& path, DecodedText& out);
     void show_error(const QString& text);
@@ -78,6 +83,11 @@ private:
     std::optional<TextEncoding> encoding_for(TextEncoding encoding, const QString& text, const QString& target);
     bool write_file(const QString& target, const QByteArray& bytes);
     void saved_as(Document& doc, const QString& target);
+    void reload(int index);
+    // The tab of document index (from 1), with the "*" of a changed document.
+    void show_tab(int index);
+
+    bool checking_disk_ = false;  // the questions of a check take the focus away and give it back
 
     Workspace& ws_;
     EditorBuffer& editor_;

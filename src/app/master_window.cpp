@@ -293,6 +293,16 @@ void MasterWindow::resizeEvent(QResizeEvent* event) {
     layout_view();  // the split keeps its ratio
 }
 
+void MasterWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // After the event: a question shown from inside it would be shown while focus is still moving.
+    QTimer::singleShot(0, this, [this] {
+        const bool idle = !waiting_ && !unloaded_ && !ws_.window.tabs_updating;
+        if (idle && isActiveWindow()) session_->files().check_disk_changes();
+    });
+}
+
 void MasterWindow::closeEvent(QCloseEvent* event) {
     // Nothing closes while a long operation or an external browser runs; then the documents close one by
     // one, and a Cancel keeps the window and the documents not yet closed.

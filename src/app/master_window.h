@@ -88,6 +88,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Coming back to the window, the user learns of files other programs changed meanwhile.
+    void changeEvent(QEvent* event) override;
 
 private:
     void build_panes();

@@ -1,12 +1,12 @@
 #include "app/preview_source.h"
 
 #include "core/document_kinds.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QSaveFile>
 
 namespace tamsel {
 namespace {
@@ -148,9 +148,9 @@ QString write_browser_copy(const QString& temp_folder, const QString& document_p
 
     const QString copy = folder + QLatin1Char('/') + document.fileName();
     const QByteArray bytes = encode_for_browser(with_base_href(text, folder_url), encoding);
-    QSaveFile f(copy);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return copy;
-    *error = copy + QStringLiteral(": ") + f.errorString();
+    QString cause;
+    if (write_whole_file(copy, bytes, &cause)) return copy;
+    *error = copy + QStringLiteral(": ") + cause;
     return {};
 }
 

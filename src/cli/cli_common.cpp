@@ -3,13 +3,13 @@
 #include "cli/problem_lines.h"
 #include "platform/paths.h"
 #include "wizards/wizard_settings.h"
+#include "platform/whole_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace tamsel::cli {
@@ -130,9 +130,9 @@ bool write_output(const QString& path, const QByteArray& bytes) {
         return stdout_file.open(stdout, QIODevice::WriteOnly) && stdout_file.write(bytes) == bytes.size() &&
                stdout_file.flush();
     }
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << f.errorString() << Qt::endl;
+    QString cause;
+    if (write_whole_file(path, bytes, &cause)) return true;
+    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << cause << Qt::endl;
     return false;
 }
 

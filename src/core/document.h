@@ -3,6 +3,7 @@
 // user left in it (caret, selection, first visible line, bookmarks). It is the only keeper of these facts.
 #include "core/document_kinds.h"
 #include "platform/document_text.h"
+#include "platform/file_stamp.h"
 #include "platform/text_codec.h"
 
 #include <QString>
@@ -43,6 +44,10 @@ public:
     // The file's encoding and line ends, kept for saving.
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnds line_ends = LineEnds::CrLf;
+    // The file as it was when last read or written, to notice another program's change.
+    FileStamp on_disk;
+    // Opened although it holds NUL bytes: written back only after an edit.
+    bool binary = false;
     Bookmarks bookmarks;
     // Where the user was when the document was last left.
     qsizetype sel_start = 0;

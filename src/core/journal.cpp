@@ -24,8 +24,9 @@ const QString lock_suffix = QStringLiteral(".lock");
 constexpr QFile::Permissions owner_only = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 // The codes an entry stores, by position; independent of the order of the enums.
-constexpr std::array<TextEncoding, 3> encoding_codes = {TextEncoding::Utf8, TextEncoding::Utf8Bom,
-                                                        TextEncoding::Windows1252};
+constexpr std::array<TextEncoding, 5> encoding_codes = {TextEncoding::Utf8, TextEncoding::Utf8Bom,
+                                                        TextEncoding::Windows1252, TextEncoding::Utf16Le,
+                                                        TextEncoding::Utf16Be};
 constexpr std::array<LineEnds, 3> line_end_codes = {LineEnds::CrLf, LineEnds::Lf, LineEnds::Cr};
 
 template <typename E, std::size_t N>

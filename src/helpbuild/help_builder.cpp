@@ -3,11 +3,11 @@
 #include "core/progress_model.h"
 #include "helpbuild/help_compiler.h"
 #include "helpbuild/help_project_files.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace tamsel {
@@ -39,10 +39,9 @@ QString index_topic(const HelpBuildRequest& request) {
 }
 
 bool save_text(const QString& path, const QString& text, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-    *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    QString cause;
+    if (write_whole_file(path, text.toUtf8(), &cause)) return true;
+    *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), cause);
     return false;
 }
 

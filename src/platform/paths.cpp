@@ -1,4 +1,5 @@
 #include "platform/paths.h"
+#include "platform/whole_file.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -53,12 +54,10 @@ bool copy_over(const QString& from, const QString& to, QString* error) {
         *error = from + QStringLiteral(": ") + in.errorString();
         return false;
     }
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) < 0 || !out.commit()) {
-        *error = to + QStringLiteral(": ") + out.errorString();
-        return false;
-    }
-    return true;
+    QString cause;
+    if (write_whole_file(to, in.readAll(), &cause)) return true;
+    *error = to + QStringLiteral(": ") + cause;
+    return false;
 }
 
 }  // namespace

@@ -97,10 +97,12 @@ QString ScintillaEditorWidget::text() const {
 qsizetype ScintillaEditorWidget::length() const { return to_char(SendScintilla(SCI_GETLENGTH)); }
 
 void ScintillaEditorWidget::set_text(const QString& text) {
-    // QsciScintilla::setText forgets the undo history; the control's own message keeps it, as one step.
+    // QsciScintilla::setText forgets the undo history; the control's own messages keep it, as one step.
+    // The text goes in with its length: a NUL character in it does not end it.
     const QByteArray bytes = text.toUtf8();
     beginUndoAction();
-    SendScintilla(SCI_SETTEXT, 0UL, bytes.constData());
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
     endUndoAction();
     SendScintilla(SCI_GOTOPOS, 0L);
 }

@@ -46,12 +46,51 @@ QByteArray encode_1252(const QString& text) {
     return out;
 }
 
+namespace {
+
+// The file's own byte-order mark is cut off before decoding; a second one after it is a character of the
+// text (a zero-width no-break space) and must come back when the text is saved.
+constexpr QStringConverter::Flags keep_marks = QStringConverter::Flag::ConvertInitialBom;
+
+// The UTF-16 encoding a byte-order mark names, or nothing.
+std::optional<TextEncoding> utf16_by_mark(QByteArrayView bytes) {
+    if (bytes.startsWith("\xFF\xFE")) return TextEncoding::Utf16Le;
+    if (bytes.startsWith("\xFE\xFF")) return TextEncoding::Utf16Be;
+    return std::nullopt;
+}
+
+QStringConverter::Encoding utf16_converter(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
+
+// The text after the byte-order mark when the rest is whole UTF-16 (an even count of bytes, every
+// surrogate paired): only then does saving give the same bytes back.
+std::optional<QString> decode_utf16(QByteArrayView bytes, TextEncoding encoding) {
+    const QByteArrayView body = bytes.sliced(2);
+    if (body.size() % 2 != 0) return std::nullopt;
+    QStringDecoder decoder(utf16_converter(encoding), keep_marks | QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(body);
+    if (decoder.hasError() || first_unencodable(text, encoding) >= 0) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
 DecodedText decode_document(const QByteArray& bytes) {
     DecodedText result;
+    if (const std::optional<TextEncoding> utf16 = utf16_by_mark(bytes)) {
+        if (std::optional<QString> text = decode_utf16(bytes, *utf16)) {
+            result.text = std::move(*text);
+            result.encoding = *utf16;
+            result.line_ends = detect_line_ends(result.text);
+            return result;
+        }
+    }
+    result.binary = QByteArrayView(bytes).first(qMin(bytes.size(), binary_probe)).contains('\0');
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
     // Decode without the converter's own BOM handling so that the flag we keep says what the file had.
     const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
-    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder strict(QStringDecoder::Utf8, keep_marks | QStringDecoder::Flag::Stateless);
     QString text = strict.decode(body);
     if (!strict.hasError()) {
         result.text = std::move(text);
@@ -83,18 +122,25 @@ std::optional<DecodedText> read_document(const QString& path, qint64* size, qsiz
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     *size = 0;
+    if (utf16_by_mark(file.peek(2))) {
+        const QByteArray all = file.readAll();
+        if (file.error() != QFileDevice::NoError) return std::nullopt;
+        *size = all.size();
+        return decode_document(all);
+    }
     DecodedText result;
     // A UTF-8 file never needs more characters than it has bytes.
     result.text.reserve(static_cast<qsizetype>(qMax<qint64>(file.size(), 0)));
     // Each block is decoded up to its last whole sequence; the cut one goes with the next block, so the
     // decoder never carries a half sequence and a file that ends in one is found out.
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, keep_marks);
     QByteArray pending;
     bool first = true, bom = false;
     while (!file.atEnd() && !utf8.hasError()) {
         const QByteArray bytes = file.read(block);
         if (file.error() != QFileDevice::NoError) return std::nullopt;
         if (bytes.isEmpty()) break;
+        if (*size < binary_probe) result.binary |= bytes.first(qMin(bytes.size(), binary_probe - *size)).contains('\0');
         *size += bytes.size();
         pending += bytes;
         QByteArrayView body(pending);
@@ -134,6 +180,12 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
         return encode_1252(text);
     case TextEncoding::Utf8Bom:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        QStringEncoder encoder(utf16_converter(encoding), QStringEncoder::Flag::Stateless);
+        const QByteArray body = encoder.encode(text);
+        return (encoding == TextEncoding::Utf16Le ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF")) + body;
+    }
     case TextEncoding::Utf8:
         break;
     }
@@ -141,7 +193,7 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
 }
 
 qsizetype first_unencodable(const QString& text, TextEncoding encoding) {
-    const bool utf8 = encoding != TextEncoding::Windows1252;
+    const bool utf8 = encoding != TextEncoding::Windows1252;  // and UTF-16: both hold every character
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
@@ -162,7 +214,14 @@ QString character_code(const QString& text, qsizetype index) {
 }
 
 QString encoding_name(TextEncoding encoding) {
-    return encoding == TextEncoding::Windows1252 ? QStringLiteral("Windows-1252") : QStringLiteral("UTF-8");
+    switch (encoding) {
+    case TextEncoding::Windows1252: return QStringLiteral("Windows-1252");
+    case TextEncoding::Utf16Le: return QStringLiteral("UTF-16LE");
+    case TextEncoding::Utf16Be: return QStringLiteral("UTF-16BE");
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: break;
+    }
+    return QStringLiteral("UTF-8");
 }
 
 LineEnds detect_line_ends(const QString& text) {

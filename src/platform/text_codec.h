@@ -1,6 +1,6 @@
 #pragma once
-// Texts on disk: documents are UTF-8 (with or without a byte-order mark) and fall back to Windows-1252;
-// database files hold 8-bit Windows-1252. The five byte values Windows-1252 leaves undefined map to the
+// Texts on disk: documents are UTF-8 (with or without a byte-order mark), UTF-16 when a byte-order mark
+// says so, and fall back to Windows-1252; database files hold 8-bit Windows-1252. The five byte values Windows-1252 leaves undefined map to the
 // control characters of the same code, so every byte survives a round trip.
 #include <QByteArray>
 #include <QString>
@@ -8,14 +8,19 @@
 
 namespace tamsel {
 
-enum class TextEncoding { Utf8, Utf8Bom, Windows1252 };
+// The UTF-16 encodings always carry their byte-order mark: without one a file is not taken for UTF-16.
+enum class TextEncoding { Utf8, Utf8Bom, Windows1252, Utf16Le, Utf16Be };
 enum class LineEnds { CrLf, Lf, Cr };
 
 struct DecodedText {
     QString text;
     TextEncoding encoding = TextEncoding::Utf8;
     LineEnds line_ends = LineEnds::CrLf;
+    // NUL bytes in the first binary_probe bytes of a file that is not UTF-16: most likely no text at all.
+    bool binary = false;
 };
+
+constexpr qsizetype binary_probe = 8192;
 
 // Windows-1252 byte <-> character. A character with no byte becomes '?': check with first_unencodable.
 QString decode_1252(const QByteArray& bytes);
@@ -23,7 +28,8 @@ QByteArray encode_1252(const QString& text);
 // The Windows-1252 code of one character, or -1 when it has none; used to order texts as bytes.
 int code_1252(QChar c);
 
-// Decodes a document: UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
+// Decodes a document: UTF-16 when a byte-order mark says so and the rest is whole UTF-16, UTF-8 when the
+// bytes are valid UTF-8, otherwise Windows-1252. Each of them gives the same bytes back when encoded.
 DecodedText decode_document(const QByteArray& bytes);
 // The file at path decoded as decode_document decodes its bytes, read in blocks so that a large file is not
 // held twice (as bytes and as text); size is set to the file's length. Empty when the file cannot be read.
@@ -38,7 +44,7 @@ QByteArray encode_document(const QString& text, TextEncoding encoding);
 qsizetype first_unencodable(const QString& text, TextEncoding encoding);
 // The character at index for messages, "U+4E2D"; a surrogate pair gives its one code point.
 QString character_code(const QString& text, qsizetype index);
-// The encoding's name for messages: "UTF-8" or "Windows-1252".
+// The encoding's name for messages: "UTF-8", "Windows-1252", "UTF-16LE" or "UTF-16BE".
 QString encoding_name(TextEncoding encoding);
 
 // The line-end style a text uses most at its first line end (CR LF when it has none).

@@ -1,10 +1,10 @@
 #include "tagdb/db_source.h"
 
 #include "platform/text_codec.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 
 namespace tamsel {
@@ -186,9 +186,9 @@ QString layout_column(const TagRecord& r) {
 }
 
 bool write_text_file(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return true;
-    *error = path + QStringLiteral(": ") + f.errorString();
+    QString cause;
+    if (write_whole_file(path, bytes, &cause)) return true;
+    *error = path + QStringLiteral(": ") + cause;
     return false;
 }
 

@@ -3,10 +3,10 @@
 #include "core/markup_text.h"
 #include "tagdb/fixed_tables.h"
 #include "tagdb/tag_database.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace tamsel {
@@ -117,11 +117,7 @@ bool write_spec_report(const TagDatabase& db, const QString& path, QString* erro
 
 bool write_report_page(const QString& path, const QString& page, QString* error) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    const QByteArray bytes = page.toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-    if (error) *error = file.errorString();
-    return false;
+    return write_whole_file(path, page.toUtf8(), error);
 }
 
 }  // namespace tamsel

@@ -2,9 +2,9 @@
 
 #include "platform/paths.h"
 #include "tagdb/table_order.h"
+#include "platform/whole_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace tamsel {
 namespace {
@@ -38,9 +38,9 @@ QByteArray read_file(const QString& path) {
 }
 
 SaveResult write_atomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit()) return {};
-    return {false, path + QStringLiteral(": ") + f.errorString()};
+    QString cause;
+    if (write_whole_file(path, bytes, &cause)) return {};
+    return {false, path + QStringLiteral(": ") + cause};
 }
 
 }  // namespace

@@ -13,7 +13,14 @@ namespace {
 
 // The character set a page that declares none is stored in.
 QStringView stored_character_set(TextEncoding encoding) {
-    return encoding == TextEncoding::Windows1252 ? QStringView(u"ISO-8859-1") : QStringView(u"UTF-8");
+    switch (encoding) {
+    case TextEncoding::Windows1252: return u"ISO-8859-1";
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: return u"UTF-16";
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom: break;
+    }
+    return u"UTF-8";
 }
 
 }  // namespace

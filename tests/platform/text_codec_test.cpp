@@ -1,4 +1,4 @@
-// Text encodings: documents in UTF-8 or Windows-1252, database texts in Windows-1252.
+// Text encodings: documents in UTF-8, UTF-16 or Windows-1252, database texts in Windows-1252.
 #include "platform/text_codec.h"
 #include "support/test_registry.h"
 
@@ -75,6 +75,17 @@ private Q_SLOTS:
         QTest::newRow("invalid utf-8 falls back") << QByteArray("caf\xE9 \x80") << QString::fromUtf16(u"caf\u00E9 \u20AC") << int(TextEncoding::Windows1252);
         QTest::newRow("cut utf-8 sequence falls back") << QByteArray("x\xC3") << QString::fromUtf16(u"x\u00C3") << int(TextEncoding::Windows1252);
         QTest::newRow("empty") << QByteArray() << "" << int(TextEncoding::Utf8);
+        const int le = int(TextEncoding::Utf16Le), be = int(TextEncoding::Utf16Be);
+        QTest::newRow("utf-16le by its mark") << QByteArray("\xFF\xFEh\0i\0\r\0\n\0", 10) << "hi\r\n" << le;
+        QTest::newRow("utf-16be by its mark, with a CJK character and an emoji")
+            << QByteArray("\xFE\xFF\0a\x4E\x2D\xD8\x3D\xDE\x00", 10) << QString::fromUtf16(u"a\u4E2D\U0001F600") << be;
+        QTest::newRow("utf-16 mark alone") << QByteArray("\xFF\xFE") << "" << le;
+        QTest::newRow("a second utf-16 mark is a character of the text")
+            << QByteArray("\xFF\xFE\xFF\xFE" "a\0", 6) << QString(QChar(0xFEFF)) + QLatin1Char('a') << le;
+        QTest::newRow("utf-16 cut in the middle of a character falls back")
+            << QByteArray("\xFF\xFE" "a") << QString::fromUtf16(u"\u00FF\u00FEa") << int(TextEncoding::Windows1252);
+        QTest::newRow("utf-16 with a lone surrogate falls back")
+            << QByteArray("\xFF\xFE\x00\xD8", 4) << QStringView(u"\u00FF\u00FE\u0000\u00D8", 4).toString() << int(TextEncoding::Windows1252);
     }
     void documents_decode_by_their_bytes() {
         QFETCH(QByteArray, bytes);
@@ -99,6 +110,9 @@ private Q_SLOTS:
         QTest::newRow("one byte") << QByteArray("x");
         QTest::newRow("one invalid byte") << QByteArray("\x80");
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("utf-16le") << QByteArray("\xFF\xFEh\0\xE9\0", 6);
+        QTest::newRow("utf-16be cut short") << QByteArray("\xFE\xFF\0h\0", 5);
+        QTest::newRow("NUL bytes early") << QByteArray("ab\0cdefghij", 11);
     }
     void files_read_in_blocks_decode_as_whole() {
         QFETCH(QByteArray, bytes);
@@ -115,10 +129,29 @@ private Q_SLOTS:
             QVERIFY(read.has_value());
             QCOMPARE(read->text, whole.text);
             QCOMPARE(int(read->encoding), int(whole.encoding));
+            QCOMPARE(read->binary, whole.binary);
             QCOMPARE(size, bytes.size());
         }
         qint64 size = 0;
         QVERIFY(!read_document(dir.filePath("missing.htm"), &size).has_value());
+    }
+
+    void binary_files_are_told_by_nul_bytes_near_the_start_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("binary");
+        QTest::newRow("a page") << QByteArray("<P>text</P>") << false;
+        QTest::newRow("a NUL byte early") << QByteArray("GIF89a\0\x01", 8) << true;
+        QTest::newRow("a NUL byte as the last of the probe") << QByteArray(binary_probe - 1, 'x') + '\0' << true;
+        QTest::newRow("a NUL byte past the probe") << QByteArray(binary_probe, 'x') + '\0' << false;
+        QTest::newRow("utf-16 text is full of NUL bytes and no binary") << QByteArray("\xFF\xFE" "a\0b\0", 6) << false;
+        QTest::newRow("a NUL byte in invalid utf-8") << QByteArray("\x80\0", 2) << true;
+    }
+    void binary_files_are_told_by_nul_bytes_near_the_start() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, binary);
+        const DecodedText d = decode_document(bytes);
+        QCOMPARE(d.binary, binary);
+        QCOMPARE(encode_document(d.text, d.encoding), bytes);  // every byte comes back all the same
     }
 
     void line_ends_are_detected_data() {
