@@ -6,6 +6,9 @@
 #include "app_fixture.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QTabBar>
 #include <QTest>
 
@@ -142,6 +145,33 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), QStringLiteral("Tamsel2001"));
         QVERIFY(!tabs->isVisible());
         QVERIFY(f.dialogs.messages.isEmpty());  // nothing was changed, so nothing was asked
+    }
+
+    void a_nul_character_stays_in_the_editor() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        const QByteArray bytes("<P>a\0b</P>", 10);
+        f.dialogs.answers = {Answer::Yes};  // open it although it holds a NUL byte
+        QVERIFY(w.documents().open_document(f.doc(QStringLiteral("nul.htm"), bytes), false));
+        QCOMPARE(w.editor().text(), QString::fromLatin1(bytes));
+    }
+
+    void coming_back_to_the_window_asks_about_a_file_changed_on_disk() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        const QString page = f.doc(QStringLiteral("page.htm"), "old");
+        QVERIFY(w.documents().open_document(page, false));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        test::write_bytes(page, "new text");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        f.dialogs.answers = {Answer::Yes};
+        QEvent back(QEvent::ActivationChange);
+        QApplication::sendEvent(&w, &back);
+        QTRY_COMPARE(w.editor().text(), QStringLiteral("new text"));
+        QCOMPARE(f.dialogs.messages.size(), 1);
     }
 };
 
