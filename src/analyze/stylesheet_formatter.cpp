@@ -138,7 +138,7 @@ QString format_declaration(QStringView declaration) {
     const QStringView property = trimmed_view(colon < 0 ? QStringView(code) : QStringView(code).left(colon));
     const QStringView value = colon < 0 ? QStringView() : trimmed_view(QStringView(code).mid(colon + 1));
     QString out = padded(property, field_width);
-    out.append(value.isEmpty() ? QStringLiteral("  ") : QStringLiteral(": ")).append(padded(value, field_width)).append(comment);
+    out.append(colon < 0 ? QStringLiteral("  ") : QStringLiteral(": ")).append(padded(value, field_width)).append(comment);
     return right_trimmed_view(out).toString();
 }
 

@@ -1,7 +1,7 @@
 // The HTML side of cleanup: tag layout, text and margin, and what is kept as the page has it.
 #include "analyze/cleanup_formatter.h"
 #include "analyze/cleanup_support.h"
-#include "analyze/growth_support.h"
+#include "support/growth_support.h"
 #include "core/progress_model.h"
 #include "support/test_registry.h"
 

@@ -1,5 +1,5 @@
 // The markup scanner and the validator's checks: the problems a page gives, with their lines and texts.
-#include "analyze/growth_support.h"
+#include "support/growth_support.h"
 #include "scan_support.h"
 #include "support/test_registry.h"
 

@@ -90,6 +90,8 @@ private Q_SLOTS:
                            "             margin            : 0;}"};
         QTest::newRow("a rule the sheet leaves open is written at its end")
             << "p{color:red" << QStringList{"p           {color             : red"};
+        QTest::newRow("a declaration with no value yet keeps its colon")
+            << "p{color:}\nh1{margin: " << QStringList{"p           {color             : ;}", "h1          {margin            :"};
         QTest::newRow("a comment over lines")
             << "/* a {\nb } */ p{x:1}" << QStringList{"/* a {", "b } */", "p           {x                 : 1;}"};
     }

@@ -1,4 +1,4 @@
-#include "analyze/growth_support.h"
+#include "support/growth_support.h"
 
 #include <algorithm>
 #include <ctime>
