@@ -180,7 +180,7 @@ void MasterWindow::build_panes() {
 }
 
 void MasterWindow::connect_editor() {
-    connect(edit_, &QsciScintilla::textChanged, this, &MasterWindow::text_changed);
+    connect(edit_, &ScintillaEditorWidget::text_edited, this, &MasterWindow::text_changed);
     follow_edits_with_colour();
     // Undo or redo across the save point: the changed flag and its mark follow.
     connect(edit_, &QsciScintilla::modificationChanged, this, [this] {
@@ -202,9 +202,8 @@ void MasterWindow::connect_editor() {
 
 // Every change of the text is an edit the user can lose: it marks the document changed.
 void MasterWindow::text_changed() {
-    ws_.mark_changed();
-    if (session_) session_->files().text_edited();
-    refresh_command_states();
+    if (session_) session_->text_edited();
+    else ws_.mark_changed();
 }
 
 void MasterWindow::load() {
@@ -433,19 +432,12 @@ void MasterWindow::follow_edits_with_colour() {
     recolour_timer_->setSingleShot(true);
     recolour_timer_->setInterval(250);
     connect(recolour_timer_, &QTimer::timeout, this, &MasterWindow::recolour_edited_lines);
-    connect(edit_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
-                if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))) return;
-                if (!ws_.window.highlight_on) return;
-                const auto line_at = [this](long at) {
-                    return static_cast<int>(edit_->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(at)));
-                };
-                const int first = line_at(position);
-                const int last = type & QsciScintillaBase::SC_MOD_INSERTTEXT ? line_at(position + length) : first;
-                recolour_first_ = recolour_first_ < 0 ? first : std::min(recolour_first_, first);
-                recolour_last_ = std::max(recolour_last_, last);
-                recolour_timer_->start();
-            });
+    connect(edit_, &ScintillaEditorWidget::text_edited, this, [this](int first, int last) {
+        if (!ws_.window.highlight_on) return;
+        recolour_first_ = recolour_first_ < 0 ? first : std::min(recolour_first_, first);
+        recolour_last_ = std::max(recolour_last_, last);
+        recolour_timer_->start();
+    });
 }
 
 void MasterWindow::recolour_edited_lines() {

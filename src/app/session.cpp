@@ -40,6 +40,12 @@ bool Session::tracking_check() {
     return true;
 }
 
+void Session::text_edited() {
+    ws_.mark_changed();
+    documents_->text_edited();
+    view_.refresh_command_states();
+}
+
 void Session::request_stop() {
     ws_.window.stop_request = true;
     ws_.dialogs.beep();

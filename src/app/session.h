@@ -34,6 +34,9 @@ public:
     void update_command_states();
     // The preview-tracking check of the timer and of Enter; true when it refreshed the preview.
     bool tracking_check();
+    // What follows each change the user makes in the editor (a key, a paste, an undo): the changed mark
+    // and the command states. It runs on every key, so it reads flags, never the text.
+    void text_edited();
     // Escape: asks a running pass (the colouring) to stop.
     void request_stop();
 

@@ -11,14 +11,20 @@ class MemoryBuffer : public EditorBuffer {
 public:
     explicit MemoryBuffer(const QString& text = {});
 
-    QString text() const override { return text_; }
+    QString text() const override {
+        characters_read += text_.size();
+        return text_;
+    }
     qsizetype length() const override { return text_.size(); }
     void set_text(const QString& text) override;
 
     qsizetype selection_start() const override { return sel_start_; }
     qsizetype selection_length() const override { return sel_length_; }
     void set_selection(qsizetype start, qsizetype length) override;
-    QString selected_text() const override { return text_.mid(sel_start_, sel_length_); }
+    QString selected_text() const override {
+        characters_read += sel_length_;
+        return text_.mid(sel_start_, sel_length_);
+    }
     void replace_selection(const QString& text) override;
 
     qsizetype find(const QString& what, qsizetype from, FindOptions options) override;
@@ -52,6 +58,9 @@ public:
 
     // A view of visible_lines lines, for tests of scrolling; 0 means no view (scrolling does nothing).
     int visible_lines = 0;
+
+    // Characters handed out through text() and selected_text(): what a step read of the text.
+    mutable qsizetype characters_read = 0;
 
 private:
     void remember();

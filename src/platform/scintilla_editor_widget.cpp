@@ -67,9 +67,7 @@ ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(pa
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
-    // Colouring changes styles in many small runs; nobody listens for those changes, so the control is
-    // told not to report each one.
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MODEVENTMASKALL & ~SC_MOD_CHANGESTYLE));
+    listen_for_changes();
     colour_of_style_.append(0);
     style_of_colour_.insert(0, 0);
     set_font_size(font_points_);
@@ -105,6 +103,7 @@ void ScintillaEditorWidget::set_text(const QString& text) {
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
     endUndoAction();
     SendScintilla(SCI_GOTOPOS, 0L);
+    report_edits();
 }
 
 long ScintillaEditorWidget::to_byte(qsizetype position) const {
@@ -141,7 +140,10 @@ void ScintillaEditorWidget::set_selection(qsizetype start, qsizetype length) {
 
 QString ScintillaEditorWidget::selected_text() const { return selectedText(); }
 
-void ScintillaEditorWidget::replace_selection(const QString& text) { replaceSelectedText(text); }
+void ScintillaEditorWidget::replace_selection(const QString& text) {
+    replaceSelectedText(text);
+    report_edits();
+}
 
 qsizetype ScintillaEditorWidget::find(const QString& what, qsizetype from, FindOptions options) {
     if (what.isEmpty()) return -1;
@@ -248,7 +250,15 @@ QList<ColourRun> ScintillaEditorWidget::colour_runs() const {
 }
 
 bool ScintillaEditorWidget::can_undo() const { return isUndoAvailable(); }
-void ScintillaEditorWidget::undo() { QsciScintilla::undo(); }
+void ScintillaEditorWidget::undo() {
+    QsciScintilla::undo();
+    report_edits();
+}
+
+void ScintillaEditorWidget::redo() {
+    QsciScintilla::redo();
+    report_edits();
+}
 void ScintillaEditorWidget::clear_undo() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
 
 // Batches nest (a generator's step inside a long operation): the outermost pair freezes and thaws.

@@ -19,6 +19,7 @@ class ScintillaEditorWidget : public QsciScintilla, public EditorBuffer, public 
     Q_OBJECT
 public:
     explicit ScintillaEditorWidget(QWidget* parent = nullptr);
+    ~ScintillaEditorWidget() override;
 
     QString text() const override;
     qsizetype length() const override;
@@ -43,6 +44,7 @@ public:
 
     bool can_undo() const override;
     void undo() override;
+    void redo() override;
     void clear_undo() override;
     bool modified_since_save() const override { return isModified(); }
     void set_save_point() override { setModified(false); }
@@ -66,7 +68,32 @@ public:
     long to_byte(qsizetype position) const;
     qsizetype to_char(long byte) const;
 
+    // The control's change notices that reach the program: the text ones only while an accessibility
+    // client listens (the control's own accessibility work on each counts from the start of the text).
+    static unsigned long change_notices();
+
+Q_SIGNALS:
+    // The text has changed: sent once after a key, a click, a drop or an edit through this interface, with
+    // the lines the changes touched (from 0, as they stood when each change was made).
+    void text_edited(int first_line, int last_line);
+
+public:
+    // What an input method may ask about the text around the caret is answered from at most a few hundred
+    // characters of its line: the control's own answer reads from the start of the paragraph, which in a
+    // page without blank lines is the start of the text, on every key.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
 private:
+    // A change is about to be made (the control tells before inserting or deleting): its lines are noted,
+    // and the report goes out once the key, click or call that made it is done.
+    void listen_for_changes();
+    void change_coming(int position, int type, int length);
+    void report_edits();
+
     // What a document of the control must have set, whichever document it is.
     void prepare_document();
     int style_for(ColourValue colour);
@@ -80,6 +107,11 @@ private:
     LineEnds line_ends_ = LineEnds::CrLf;
     bool had_focus_ = false;
     int batch_depth_ = 0;
+    // The changes not yet reported: their first line, last line, and the byte the last insertion ends at.
+    int edited_first_ = -1;
+    int edited_last_ = -1;
+    long inserted_end_ = -1;
+    bool report_posted_ = false;
 };
 
 }  // namespace tamsel

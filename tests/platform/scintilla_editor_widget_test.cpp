@@ -80,6 +80,59 @@ private Q_SLOTS:
         edit.undo();
         QCOMPARE(edit.text(), QStringLiteral("first"));
     }
+
+    void each_change_is_reported_once_with_its_lines() {
+        ScintillaEditorWidget edit;
+        QList<QPair<int, int>> reports;
+        QObject::connect(&edit, &ScintillaEditorWidget::text_edited, [&](int first, int last) { reports.append({first, last}); });
+        edit.set_text(QStringLiteral("one\ntwo\nthree\n"));
+        QCOMPARE(reports, (QList<QPair<int, int>>{{0, 3}}));  // reported before set_text returns
+        reports.clear();
+        edit.set_selection(4, 0);
+        QTest::keyClick(&edit, Qt::Key_X);
+        QCOMPARE(reports, (QList<QPair<int, int>>{{1, 1}}));
+        reports.clear();
+        edit.set_selection(9, 0);  // the start of "three"
+        edit.replace_selection(QStringLiteral("a\nb\n"));
+        QCOMPARE(reports, (QList<QPair<int, int>>{{2, 4}}));
+        reports.clear();
+        edit.undo();
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports[0].first, 2);
+        // A change made behind the program's back is reported once the event loop runs.
+        reports.clear();
+        edit.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "zero\n");
+        edit.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "-");
+        QVERIFY(reports.isEmpty());
+        QTRY_COMPARE(reports, (QList<QPair<int, int>>{{0, 1}}));
+    }
+
+    void an_input_method_sees_the_caret_line_only_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("surrounding");
+        QTest::addColumn<int>("position");
+        QTest::newRow("the caret's line, not the paragraph") << "first\nsecond line\nthird" << 9 << "second line" << 3;
+        QTest::newRow("characters, not bytes") << QString::fromUtf8("a\n\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80!") << 6
+                                               << QString::fromUtf8("\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80!") << 4;
+        QTest::newRow("at the end of the text") << "ab\ncd" << 5 << "cd" << 2;
+        QTest::newRow("on a long line, a few hundred characters around")
+            << QString(5000, QLatin1Char('x')) << 2500 << QString(512, QLatin1Char('x')) << 256;
+    }
+    void an_input_method_sees_the_caret_line_only() {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QString, surrounding);
+        QFETCH(int, position);
+        ScintillaEditorWidget edit;
+        edit.set_text(text);
+        edit.set_selection(caret, 0);
+        QCOMPARE(edit.inputMethodQuery(Qt::ImSurroundingText).toString(), surrounding);
+        QCOMPARE(edit.inputMethodQuery(Qt::ImCursorPosition).toInt(), position);
+        QCOMPARE(edit.inputMethodQuery(Qt::ImAnchorPosition).toInt(), position);
+        QCOMPARE(edit.inputMethodQuery(Qt::ImTextBeforeCursor).toString() +
+                     edit.inputMethodQuery(Qt::ImTextAfterCursor).toString(), surrounding);
+    }
 };
 
 TAMSEL_TEST(ScintillaEditorWidgetTest)

@@ -1,0 +1,148 @@
+// How the editor control tells the program that its text changed. The control's own notice after each
+// insertion or deletion costs time that grows with the distance from the start of the text (its
+// accessibility support converts the position every time), so without an accessibility client the
+// program listens to the notices before each change instead and reports once the action is done.
+#include "platform/scintilla_editor_widget.h"
+
+#include <QAccessible>
+#include <QPointer>
+#include <algorithm>
+
+namespace tamsel {
+namespace {
+
+using Sci = QsciScintillaBase;
+constexpr unsigned long text_notices = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT;
+
+// The live editors, told when an accessibility client comes or goes.
+class AccessibilityWatch : public QAccessible::ActivationObserver {
+public:
+    static AccessibilityWatch& instance() {
+        static AccessibilityWatch watch;
+        return watch;
+    }
+    void add(ScintillaEditorWidget* editor) { editors_.append(editor); }
+    void remove(ScintillaEditorWidget* editor) { editors_.removeAll(editor); }
+    void accessibilityActiveChanged(bool) override {
+        for (ScintillaEditorWidget* editor : editors_) editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, ScintillaEditorWidget::change_notices());
+    }
+
+private:
+    AccessibilityWatch() { QAccessible::installActivationObserver(this); }
+    QList<ScintillaEditorWidget*> editors_;
+};
+
+}  // namespace
+
+unsigned long ScintillaEditorWidget::change_notices() {
+    // Style changes are many and nobody listens for them.
+    unsigned long notices = Sci::SC_MODEVENTMASKALL & ~static_cast<unsigned long>(Sci::SC_MOD_CHANGESTYLE);
+    if (!QAccessible::isActive()) notices &= ~text_notices;
+    return notices;
+}
+
+void ScintillaEditorWidget::listen_for_changes() {
+    SendScintilla(SCI_SETMODEVENTMASK, change_notices());
+    AccessibilityWatch::instance().add(this);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                change_coming(position, type, length);
+            });
+}
+
+ScintillaEditorWidget::~ScintillaEditorWidget() { AccessibilityWatch::instance().remove(this); }
+
+void ScintillaEditorWidget::change_coming(int position, int type, int length) {
+    if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
+    const int line = static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
+    edited_first_ = edited_first_ < 0 ? line : std::min(edited_first_, line);
+    edited_last_ = std::max(edited_last_, line);
+    // The end of the inserted text moves with the changes made before it.
+    const bool insert = type & SC_MOD_BEFOREINSERT;
+    if (inserted_end_ >= position)
+        inserted_end_ = insert ? inserted_end_ + length : std::max<long>(position, inserted_end_ - length);
+    if (insert) inserted_end_ = std::max(inserted_end_, static_cast<long>(position) + length);
+    // A change made outside the events and calls that report on their own (a timer, say) is reported
+    // as soon as the program is back in its event loop.
+    if (!report_posted_) {
+        report_posted_ = true;
+        QMetaObject::invokeMethod(this, [guard = QPointer<ScintillaEditorWidget>(this)] {
+            if (guard) guard->report_edits();
+        }, Qt::QueuedConnection);
+    }
+}
+
+void ScintillaEditorWidget::report_edits() {
+    report_posted_ = false;
+    if (edited_first_ < 0) return;
+    int last = edited_last_;
+    if (inserted_end_ >= 0) {
+        const long end = std::min(inserted_end_, static_cast<long>(SendScintilla(SCI_GETLENGTH)));
+        last = std::max(last, static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(end))));
+    }
+    const int first = edited_first_;
+    edited_first_ = edited_last_ = -1;
+    inserted_end_ = -1;
+    Q_EMIT text_edited(first, last);
+}
+
+QVariant ScintillaEditorWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    constexpr long reach = 256;  // characters on each side of the caret an input method gets to see
+    switch (query) {
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImSurroundingText:
+    case Qt::ImTextBeforeCursor:
+    case Qt::ImTextAfterCursor: break;
+    default: return QsciScintilla::inputMethodQuery(query);
+    }
+    const auto send = [this](unsigned int message, long w = 0, long l = 0) {
+        return static_cast<long>(SendScintilla(message, static_cast<unsigned long>(w), l));
+    };
+    const long caret = send(SCI_GETCURRENTPOS);
+    const long line = send(SCI_LINEFROMPOSITION, caret);
+    const long line_start = send(SCI_POSITIONFROMLINE, line);
+    const long line_end = send(SCI_GETLINEENDPOSITION, line);
+    // Whole characters: the control steps over them (a step beyond the text answers 0); bytes are at
+    // least as many as characters, so a step of as many characters as the line has bytes may overshoot it.
+    const long back = send(SCI_POSITIONRELATIVE, caret, -std::min(reach, caret - line_start));
+    const long from = std::max(line_start, back);
+    const long forward = std::min(reach, line_end - caret);
+    const long ahead = forward == 0 ? caret : send(SCI_POSITIONRELATIVE, caret, forward);
+    const long to = ahead <= caret ? line_end : std::min(line_end, ahead);
+    QByteArray bytes(to - from + 1, '\0');
+    struct {
+        long min;
+        long max;
+        char* text;
+    } range{from, to, bytes.data()};
+    SendScintilla(SCI_GETTEXTRANGE, 0UL, &range);
+    bytes.chop(1);
+    const QString before = QString::fromUtf8(bytes.constData(), caret - from);
+    const QString after = QString::fromUtf8(bytes.constData() + (caret - from), to - caret);
+    switch (query) {
+    case Qt::ImCursorPosition: return before.size();
+    case Qt::ImAnchorPosition: {
+        const long anchor = send(SCI_GETANCHOR);
+        if (anchor < from || anchor > to) return before.size();
+        return QString::fromUtf8(bytes.constData(), anchor - from).size();
+    }
+    case Qt::ImTextBeforeCursor: return before;
+    case Qt::ImTextAfterCursor: return after;
+    default: return before + after;
+    }
+}
+
+bool ScintillaEditorWidget::event(QEvent* event) {
+    const bool handled = QsciScintilla::event(event);
+    report_edits();
+    return handled;
+}
+
+bool ScintillaEditorWidget::viewportEvent(QEvent* event) {
+    const bool handled = QsciScintilla::viewportEvent(event);
+    report_edits();
+    return handled;
+}
+
+}  // namespace tamsel
