@@ -24,7 +24,8 @@ public:
     void add(ScintillaEditorWidget* editor) { editors_.append(editor); }
     void remove(ScintillaEditorWidget* editor) { editors_.removeAll(editor); }
     void accessibilityActiveChanged(bool) override {
-        for (ScintillaEditorWidget* editor : editors_) editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, ScintillaEditorWidget::change_notices());
+        for (ScintillaEditorWidget* editor : editors_)
+            editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, ScintillaEditorWidget::change_notices());
     }
 
 private:

@@ -30,7 +30,8 @@ private Q_SLOTS:
     void utf16_pages_are_saved_back_as_utf16_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("little-endian") << QByteArray("\xFF\xFEh\0\r\0\n\0", 8) << QByteArray("\xFF\xFEh\0!\0\r\0\n\0", 10);
+        QTest::newRow("little-endian")
+            << QByteArray("\xFF\xFEh\0\r\0\n\0", 8) << QByteArray("\xFF\xFEh\0!\0\r\0\n\0", 10);
         QTest::newRow("big-endian") << QByteArray("\xFE\xFF\0h\0\r\0\n", 8) << QByteArray("\xFE\xFF\0h\0!\0\r\0\n", 10);
     }
     void utf16_pages_are_saved_back_as_utf16() {
@@ -69,7 +70,8 @@ private Q_SLOTS:
         test::write_bytes(file, bytes + "#");  // would be overwritten by a save
         f.dispatch(QStringLiteral("id_File_Save"));
         QCOMPARE(read_bytes(file), bytes + "#");
-        QCOMPARE(f.view.statuses.value(f.view.statuses.size() - 1), QStringLiteral("Nothing to save: the file is unchanged"));
+        QCOMPARE(f.view.statuses.value(f.view.statuses.size() - 1),
+                 QStringLiteral("Nothing to save: the file is unchanged"));
         f.editor().set_selection(f.editor().length(), 0);
         f.type(QStringLiteral("!"));
         f.dispatch(QStringLiteral("id_File_Save"));

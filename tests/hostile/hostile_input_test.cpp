@@ -57,7 +57,8 @@ QString without_blanks(const QString& text) {
 void check_runs(const QList<ColourRun>& runs, qsizetype length) {
     qsizetype end = 0;
     for (const ColourRun& r : runs) {
-        QVERIFY2(r.start >= end && r.length >= 0 && r.start + r.length <= length, "a colour run out of order or outside");
+        QVERIFY2(r.start >= end && r.length >= 0 && r.start + r.length <= length,
+                 "a colour run out of order or outside");
         end = r.start + r.length;
     }
 }
@@ -77,19 +78,23 @@ private Q_SLOTS:
         QTest::newRow("utf-16be with its mark") << Generator([] { return utf16(false, true); });
         QTest::newRow("utf-16le without a mark") << Generator([] { return utf16(true, false); });
         QTest::newRow("utf-16be without a mark") << Generator([] { return utf16(false, false); });
-        QTest::newRow("CR-only line ends") << Generator([] { return QByteArray(page).replace("\r\n", "\r").repeated(1000); });
+        QTest::newRow("CR-only line ends")
+            << Generator([] { return QByteArray(page).replace("\r\n", "\r").repeated(1000); });
         QTest::newRow("a 10 MB single line") << Generator([] {
             return QByteArray("<p class=\"x\">text <b>bold</b> &amp; more</p>").repeated(240000).left(10 << 20);
         });
         QTest::newRow("100,000 nested tags") << Generator([] {
             return QByteArray("<div>").repeated(100000) + 'x' + QByteArray("</div>").repeated(100000);
         });
-        QTest::newRow("100,000 unclosed quotes") << Generator([] { return QByteArray("<a href=\"x>t</a>\n").repeated(100000); });
-        QTest::newRow("an attribute of 1 MB") << Generator([] { return "<p title=\"" + QByteArray(1 << 20, 'a') + "\">x</p>"; });
+        QTest::newRow("100,000 unclosed quotes")
+            << Generator([] { return QByteArray("<a href=\"x>t</a>\n").repeated(100000); });
+        QTest::newRow("an attribute of 1 MB")
+            << Generator([] { return "<p title=\"" + QByteArray(1 << 20, 'a') + "\">x</p>"; });
         QTest::newRow("NUL bytes in the middle") << Generator([] {
             return QByteArray(page).insert(40, QByteArray("\0\0\0", 3));
         });
-        QTest::newRow("ending inside a comment") << Generator([] { return QByteArray("<p>a</p><!-- never closed <b>"); });
+        QTest::newRow("ending inside a comment")
+            << Generator([] { return QByteArray("<p>a</p><!-- never closed <b>"); });
         QTest::newRow("ending inside a script") << Generator([] { return QByteArray("<p>a</p><script>var s = \"<"); });
         QTest::newRow("ending inside a tag") << Generator([] { return QByteArray("<p>a</p><a href=\"x\" title="); });
         QTest::newRow("ending inside a character reference") << Generator([] { return QByteArray("<p>a &#x1F60"); });
@@ -126,11 +131,14 @@ private Q_SLOTS:
         QTest::addColumn<test::InputOfSize>("input");
         QTest::newRow("quotes that never close")
             << test::InputOfSize([](int n) { return QStringLiteral("<A X='>\" ").repeated(n); });
-        QTest::newRow("nested tags on one line") << test::InputOfSize([](int n) { return QStringLiteral("<div>").repeated(n); });
+        QTest::newRow("nested tags on one line")
+            << test::InputOfSize([](int n) { return QStringLiteral("<div>").repeated(n); });
         QTest::newRow("a comment never closed")
             << test::InputOfSize([](int n) { return QStringLiteral("<!-- ") + QStringLiteral("<b>'\"").repeated(n); });
         QTest::newRow("a script never closed")
-            << test::InputOfSize([](int n) { return QStringLiteral("<script>") + QStringLiteral("x = \"<\"; // '\n").repeated(n); });
+            << test::InputOfSize([](int n) {
+                   return QStringLiteral("<script>") + QStringLiteral("x = \"<\"; // '\n").repeated(n);
+               });
         QTest::newRow("character references never ended")
             << test::InputOfSize([](int n) { return QStringLiteral("&#x1F60").repeated(n); });
     }
