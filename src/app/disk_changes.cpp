@@ -1,6 +1,5 @@
 // Files that another program changes or deletes while they are open: the check the window runs when it
 // gets the focus, and the reload.
-#include "app/document_colouring.h"
 #include "app/documents.h"
 #include "app/preview.h"
 #include "app/shell_view.h"
@@ -69,18 +68,11 @@ void Documents::reload(int index) {
     if (!read_file(doc.path, file)) return;
     const qsizetype caret = editor_.selection_start();
     const int top = editor_.first_visible_line();
-    editor_.set_text(file.text);
-    editor_.clear_undo();
-    editor_.set_save_point();
-    doc.changed = false;
+    load_text(doc, file.text);
     doc.encoding = file.encoding;
     doc.line_ends = file.line_ends;
     doc.binary = file.binary;
     doc.on_disk = file_stamp(doc.path);
-    if (ws_.window.highlight_on) {
-        colouring_.reset_colours();
-        colouring_.colorize(1, -1);
-    }
     view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
     // The user stays about where they were, as far as the new text reaches.
     editor_.set_selection(qMin(caret, editor_.length()), 0);

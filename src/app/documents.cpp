@@ -175,14 +175,7 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
     if (mode == Activate::file) {
         DecodedText read;
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
-        editor_.set_text(file_text ? file_text->text : QString());
-        editor_.clear_undo();
-        editor_.set_save_point();
-        doc.changed = false;  // loading is no edit
-        if (st.highlight_on) {
-            colouring_.reset_colours();
-            colouring_.colorize(1, -1);
-        }
+        load_text(doc, file_text ? file_text->text : QString());
     }
     show_document_commands(ws_.commands, true);
     view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
@@ -273,6 +266,17 @@ void Documents::saved_as(Document& doc, const QString& target) {
     events_.saved(doc);
     preview_.document_shown();
     view_.refresh_command_states();
+}
+
+void Documents::load_text(Document& doc, const QString& text) {
+    editor_.set_text(text);
+    editor_.clear_undo();
+    editor_.set_save_point();
+    doc.changed = false;  // loading is no edit
+    if (ws_.window.highlight_on) {
+        colouring_.reset_colours();
+        colouring_.colorize(1, -1);
+    }
 }
 
 void Documents::show_tab(int index) {

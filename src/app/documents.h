@@ -84,6 +84,8 @@ private:
     bool write_file(const QString& target, const QByteArray& bytes);
     void saved_as(Document& doc, const QString& target);
     void reload(int index);
+    // Puts text into the editor as the saved text of doc: no undo, unchanged, coloured afresh.
+    void load_text(Document& doc, const QString& text);
     // The tab of document index (from 1), with the "*" of a changed document.
     void show_tab(int index);
 

@@ -52,6 +52,12 @@ namespace {
 // text (a zero-width no-break space) and must come back when the text is saved.
 constexpr QStringConverter::Flags keep_marks = QStringConverter::Flag::ConvertInitialBom;
 
+// Whether the part of a file that starts at offset holds a NUL byte within the file's first binary_probe
+// bytes.
+bool nul_near_start(QByteArrayView part, qsizetype offset = 0) {
+    return offset < binary_probe && part.first(qMin(part.size(), binary_probe - offset)).contains('\0');
+}
+
 // The UTF-16 encoding a byte-order mark names, or nothing.
 std::optional<TextEncoding> utf16_by_mark(QByteArrayView bytes) {
     if (bytes.startsWith("\xFF\xFE")) return TextEncoding::Utf16Le;
@@ -86,7 +92,7 @@ DecodedText decode_document(const QByteArray& bytes) {
             return result;
         }
     }
-    result.binary = QByteArrayView(bytes).first(qMin(bytes.size(), binary_probe)).contains('\0');
+    result.binary = nul_near_start(bytes);
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
     // Decode without the converter's own BOM handling so that the flag we keep says what the file had.
     const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes);
@@ -140,7 +146,7 @@ std::optional<DecodedText> read_document(const QString& path, qint64* size, qsiz
         const QByteArray bytes = file.read(block);
         if (file.error() != QFileDevice::NoError) return std::nullopt;
         if (bytes.isEmpty()) break;
-        if (*size < binary_probe) result.binary |= bytes.first(qMin(bytes.size(), binary_probe - *size)).contains('\0');
+        result.binary = result.binary || nul_near_start(bytes, *size);
         *size += bytes.size();
         pending += bytes;
         QByteArrayView body(pending);

@@ -3,7 +3,6 @@
 #include "session_fixture.h"
 #include "support/test_registry.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -11,18 +10,6 @@
 using namespace tamsel;
 using test::read_bytes;
 using test::SessionFixture;
-
-namespace {
-
-// Another program writes the file; its time moves on so that the change shows even within one tick.
-void rewrite(const QString& path, const QByteArray& bytes) {
-    test::write_bytes(path, bytes);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-}
-
-}  // namespace
 
 class DiskFilesTest : public QObject {
     Q_OBJECT
@@ -103,7 +90,7 @@ private Q_SLOTS:
             f.editor().set_selection(3, 0);
             f.type(QStringLiteral("!"));
         }
-        rewrite(page, "new text");
+        QVERIFY(test::rewrite_later(page, "new text"));
         f.dialogs.answers = {Answer(answer)};
         f.files().check_disk_changes();
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -126,7 +113,7 @@ private Q_SLOTS:
         const QString a = f.doc(QStringLiteral("a.htm"), "aaa");
         QVERIFY(f.files().open_document(a, false));
         QVERIFY(f.files().open_document(f.doc(QStringLiteral("b.htm"), "bbb"), false));
-        rewrite(a, "AAAA");
+        QVERIFY(test::rewrite_later(a, "AAAA"));
         f.dialogs.answers = {Answer::Yes};
         f.files().check_disk_changes();
         QCOMPARE(f.active_path(), a);

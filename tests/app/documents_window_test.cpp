@@ -7,8 +7,6 @@
 #include "support/test_registry.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QFile>
 #include <QTabBar>
 #include <QTest>
 
@@ -163,10 +161,7 @@ private Q_SLOTS:
         QVERIFY(w.documents().open_document(page, false));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        test::write_bytes(page, "new text");
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        QVERIFY(test::rewrite_later(page, "new text"));
         f.dialogs.answers = {Answer::Yes};
         QEvent back(QEvent::ActivationChange);
         QApplication::sendEvent(&w, &back);

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QProcess>
 
@@ -17,6 +18,12 @@ QByteArray read_bytes(const QString& path) {
 bool write_bytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+bool rewrite_later(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return write_bytes(path, bytes) && f.open(QIODevice::ReadWrite) &&
+           f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
 }
 
 CliRun run_cli(const QStringList& args, const QString& dir, const QByteArray& input) {

@@ -12,6 +12,9 @@ QString fixture(const QString& relative);  // tests/data/<relative>
 
 QByteArray read_bytes(const QString& path);
 bool write_bytes(const QString& path, const QByteArray& bytes);
+// Writes as another program would while the file is open: its time moves on, so the change shows even
+// within one tick of the clock.
+bool rewrite_later(const QString& path, const QByteArray& bytes);
 
 struct CliRun {
     int exit_code = -1;
