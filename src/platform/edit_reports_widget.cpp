@@ -1,10 +1,12 @@
-// How the editor control tells the program that its text changed. The control's own notice after each
-// insertion or deletion costs time that grows with the distance from the start of the text (its
-// accessibility support converts the position every time), so without an accessibility client the
-// program listens to the notices before each change instead and reports once the action is done.
+// How the editor control tells the program that its text changed. The control's accessibility support
+// converts the caret's byte position into characters from the start of the text after every insertion,
+// deletion and screen update: time that grows with the distance from the start. Without an accessibility
+// client none of it runs: the program listens to the notices before each change instead and reports once
+// the action is done, and each editor is described by a plain widget interface until a client comes.
 #include "platform/scintilla_editor_widget.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPointer>
 #include <algorithm>
 
@@ -12,7 +14,12 @@ namespace tamsel {
 namespace {
 
 using Sci = QsciScintillaBase;
-constexpr unsigned long text_notices = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT;
+// The notice after an insertion or deletion. The control lets a notice through when any of its bits is in
+// the mask, so the bits that come with it (who made the change, where in an undo step) go as well; the
+// notices before a change carry their own bits and still come.
+constexpr unsigned long text_notices = Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT | Sci::SC_PERFORMED_USER |
+                                       Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO | Sci::SC_MULTISTEPUNDOREDO |
+                                       Sci::SC_LASTSTEPINUNDOREDO | Sci::SC_STARTACTION | Sci::SC_MULTILINEUNDOREDO;
 
 // The live editors, told when an accessibility client comes or goes.
 class AccessibilityWatch : public QAccessible::ActivationObserver {
@@ -23,13 +30,26 @@ public:
     }
     void add(ScintillaEditorWidget* editor) { editors_.append(editor); }
     void remove(ScintillaEditorWidget* editor) { editors_.removeAll(editor); }
-    void accessibilityActiveChanged(bool) override {
-        for (ScintillaEditorWidget* editor : editors_)
+    void accessibilityActiveChanged(bool active) override {
+        for (ScintillaEditorWidget* editor : editors_) {
             editor->SendScintilla(Sci::SCI_SETMODEVENTMASK, ScintillaEditorWidget::change_notices());
+            // The interface made while nobody listened goes; the next question gets the control's own.
+            if (active) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(editor)));
+        }
     }
 
 private:
-    AccessibilityWatch() { QAccessible::installActivationObserver(this); }
+    // Factories installed later are asked first: this one comes after the control's own.
+    AccessibilityWatch() {
+        QAccessible::installActivationObserver(this);
+        QAccessible::installFactory(&plain_interface);
+    }
+    // Qt asks for a widget's interface when it is shown, client or not; the control's interface would then
+    // count characters on every screen update.
+    static QAccessibleInterface* plain_interface(const QString&, QObject* object) {
+        auto* editor = qobject_cast<ScintillaEditorWidget*>(object);
+        return editor && !QAccessible::isActive() ? new QAccessibleWidget(editor, QAccessible::EditableText) : nullptr;
+    }
     QList<ScintillaEditorWidget*> editors_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/scintilla_editor_widget.h"
 #include "support/test_registry.h"
 
+#include <QAccessible>
 #include <QTest>
 
 using namespace tamsel;
@@ -105,6 +106,25 @@ private Q_SLOTS:
         edit.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "-");
         QVERIFY(reports.isEmpty());
         QTRY_COMPARE(reports, (QList<QPair<int, int>>{{0, 1}}));
+    }
+
+    // Without an accessibility client the control must not convert the caret's position from the start of
+    // the text after each change: no notice after a change reaches it, and its interface has no text part.
+    void typing_costs_no_accessibility_work_without_a_client() {
+        QVERIFY(!QAccessible::isActive());
+        ScintillaEditorWidget edit;
+        edit.show();
+        QList<int> types;
+        QObject::connect(&edit, &QsciScintillaBase::SCN_MODIFIED, [&](int, int type) { types.append(type); });
+        edit.set_text(QStringLiteral("one\ntwo\n"));
+        QTest::keyClick(&edit, Qt::Key_X);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        edit.undo();
+        QVERIFY(!types.isEmpty());
+        for (const int type : types) QCOMPARE(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT), 0);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&edit);
+        QVERIFY(iface);
+        QVERIFY(!iface->textInterface());
     }
 
     void an_input_method_sees_the_caret_line_only_data() {
