@@ -11,27 +11,58 @@
 
 namespace tamsel {
 
+namespace {
+
+// The characters of text read and coloured at a time: no copy of the whole text and no colours for all of
+// it are held at once, and the progress panel moves piece by piece.
+constexpr qsizetype piece_length = qsizetype(1) << 20;
+
+}  // namespace
+
 bool DocumentColouring::colorize(qsizetype start, qsizetype end) {
+    if (!ws_.window.highlight_on) return true;
+    return colour_document(start, end, false);
+}
+
+bool DocumentColouring::colour_document(qsizetype start, qsizetype end, bool plain_between) {
     WindowState& st = ws_.window;
-    if (!st.highlight_on) return true;
+    const ColourScheme scheme = colour_scheme(ws_.config);
     if (const auto language = script_language_of(ws_.documents.active_type())) {
         // A script or stylesheet is read in one quick pass: it is coloured whole, whatever the range.
-        editor_.apply_colours(colour_script(editor_.text(), *language, colour_scheme(ws_.config)));
+        const qsizetype length = editor_.length();
+        editor_.colour_stretch(0, plain_between ? length : 0, colour_script(editor_.text(), *language, scheme), scheme.normal);
         view_.document_coloured();
         return true;
     }
     st.stop_request = false;
     bar_.open_bar(QStringLiteral("Update Syntax Highlight"), 0);
-    const QString snapshot = editor_.text();
     const auto poll = [&] {
         view_.let_events_run();
         return st.stop_request;
     };
-    const ColouringResult result = tamsel::colorize(snapshot, start, end, colour_scheme(ws_.config), ws_.colouring, poll);
-    editor_.apply_colours(result.runs);
+    bool stopped = false;
+    if (start <= 1 && end < 0) {
+        stopped = !colour_in_pieces(scheme, plain_between, poll);
+    } else {
+        const ColouringResult result = tamsel::colorize(editor_.text(), start, end, scheme, ws_.colouring, poll);
+        editor_.apply_colours(result.runs);
+        stopped = result.stopped;
+    }
+    // Told before the panel closes: closing lets events run, and a recolouring of edited lines due then
+    // would be needless.
+    if (start <= 1 && end < 0 && !stopped) view_.document_coloured();
     bar_.close_bar();
-    if (start <= 1 && end < 0 && !result.stopped) view_.document_coloured();
-    return !result.stopped;
+    return !stopped;
+}
+
+bool DocumentColouring::colour_in_pieces(const ColourScheme& scheme, bool plain_between, const std::function<bool()>& poll) {
+    const auto read = [this](qsizetype from, qsizetype length) { return editor_.text_range(from, length); };
+    const auto take = [&](qsizetype from, qsizetype length, const QList<ColourRun>& runs) {
+        if (plain_between) editor_.colour_stretch(from, length, runs, scheme.normal);
+        else editor_.apply_colours(runs);
+        bar_.step_bar(static_cast<int>((from + length) * 100 / std::max<qsizetype>(editor_.length(), 1)), true);
+    };
+    return !colorize_in_pieces(editor_.length(), piece_length, read, take, scheme, ws_.colouring, poll).stopped;
 }
 
 void DocumentColouring::reset_colours() {
@@ -42,21 +73,30 @@ void DocumentColouring::reset_colours() {
     batch_.end_batch(u"nohigh_click");
 }
 
+void DocumentColouring::recolour_document() {
+    if (ws_.window.highlight_on) colour_document(1, -1, true);
+    else reset_colours();
+}
+
 void DocumentColouring::remove_colouring() {
     ws_.window.highlight_on = false;
     reset_colours();
 }
 
 void DocumentColouring::update_colouring() {
-    reset_colours();
     ws_.window.highlight_on = true;
-    colorize(1, -1);
+    recolour_document();
 }
 
 namespace {
 
-// Whether position lies inside a SCRIPT block: its last "<script" before it is later than its last
-// "</script". Colouring leaves the tags of a script alone.
+// How far before and after an edit the colouring looks for the tag or script block the edit is in: a tag
+// or script that begins further back is taken as closed. What runs after an edit reads this much of the
+// text, however long the text is.
+constexpr qsizetype edit_reach = qsizetype(1) << 18;
+
+// Whether position (in text) lies inside a SCRIPT block: its last "<script" before it is later than its
+// last "</script". Colouring leaves the tags of a script alone.
 bool inside_script(const QString& text, qsizetype position) {
     if (position <= 0) return false;
     const qsizetype open = text.lastIndexOf(QLatin1String("<script"), position - 1, Qt::CaseInsensitive);
@@ -79,15 +119,20 @@ QList<ColourRun> runs_from(const QList<ColourRun>& runs, qsizetype position) {
 void DocumentColouring::recolour_lines(int first, int last) {
     if (!ws_.window.highlight_on || first < 0 || first >= editor_.line_count()) return;
     last = std::min(std::max(last, first), editor_.line_count() - 1);
-    const QString text = editor_.text();
     if (const auto language = script_language_of(ws_.documents.active_type())) {
         // An edit can open or close a comment or a string for all that follows, so the lexer reads the
         // whole text and the colours change from the first edited line on.
-        editor_.apply_colours(runs_from(colour_script(text, *language, colour_scheme(ws_.config)), editor_.line_start(first)));
+        editor_.apply_colours(runs_from(colour_script(editor_.text(), *language, colour_scheme(ws_.config)), editor_.line_start(first)));
         return;
     }
-    qsizetype start = editor_.line_start(first);
-    qsizetype end = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : text.size();
+    const qsizetype length = editor_.length();
+    const qsizetype first_char = editor_.line_start(first);
+    const qsizetype end_char = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : length;
+    // The edited lines with what lies around them, in positions of that window.
+    const qsizetype window_start = std::max<qsizetype>(0, first_char - edit_reach);
+    const QString text = editor_.text_range(window_start, std::min(length, end_char + edit_reach) - window_start);
+    qsizetype start = first_char - window_start;
+    qsizetype end = end_char - window_start;
     // A tag that begins before the range or ends after it is coloured whole.
     if (const qsizetype lt = start > 0 ? text.lastIndexOf(QLatin1Char('<'), start - 1) : -1;
         lt >= 0 && lt > text.lastIndexOf(QLatin1Char('>'), start - 1))
@@ -98,10 +143,13 @@ void DocumentColouring::recolour_lines(int first, int last) {
     }
     if (end <= start) return;
     const ColourScheme scheme = colour_scheme(ws_.config);
-    editor_.apply_colours({ColourRun{start, end - start, scheme.normal}});
     ColouringState state;
     state.in_script = inside_script(text, start);
-    editor_.apply_colours(tamsel::colorize(text, start + 1, end, scheme, state).runs);
+    QList<ColourRun> runs = tamsel::colorize(text, start + 1, end, scheme, state).runs;
+    for (ColourRun& r : runs) r.start += window_start;
+    // The last tag coloured may end beyond the range: the stretch takes it in.
+    const qsizetype stretch_end = runs.isEmpty() ? window_start + end : std::max(window_start + end, runs.last().start + runs.last().length);
+    editor_.colour_stretch(window_start + start, stretch_end - window_start - start, runs, scheme.normal);
 }
 
 }  // namespace tamsel

@@ -3,10 +3,12 @@
 // and handed to the editor in one pass, under batch mode and the progress panel. Escape (stop_request)
 // ends a run early; what was coloured so far stays.
 #include <QtGlobal>
+#include <functional>
 
 namespace tamsel {
 
 class BatchMode;
+struct ColourScheme;
 class EditorBuffer;
 class ProgressBar;
 class ShellView;
@@ -22,6 +24,8 @@ public:
     bool colorize(qsizetype start, qsizetype end);
     // The whole text in the plain colour; the colouring switch stays as it is.
     void reset_colours();
+    // The whole text coloured afresh when colouring is on (what lies between tags plain), else plain.
+    void recolour_document();
     // Switches colouring off and gives the whole text the plain colour.
     void remove_colouring();
     // Plain colour, colouring on, and the whole document coloured.
@@ -31,6 +35,9 @@ public:
     void recolour_lines(int first, int last);
 
 private:
+    bool colour_document(qsizetype start, qsizetype end, bool plain_between);
+    bool colour_in_pieces(const ColourScheme& scheme, bool plain_between, const std::function<bool()>& poll);
+
     Workspace& ws_;
     EditorBuffer& editor_;
     BatchMode& batch_;

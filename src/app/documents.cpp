@@ -160,7 +160,7 @@ void Documents::keep_place(Document& doc) {
     doc.top_line = editor_.first_visible_line();
 }
 
-bool Documents::activate(int index, Activate mode, const DecodedText* file_text) {
+bool Documents::activate(int index, Activate mode, DecodedText* file_text) {
     DocumentSet& docs = ws_.documents;
     WindowState& st = ws_.window;
     view_.layout_view();
@@ -175,7 +175,7 @@ bool Documents::activate(int index, Activate mode, const DecodedText* file_text)
     if (mode == Activate::file) {
         DecodedText read;
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
-        load_text(doc, file_text ? file_text->text : QString());
+        load_text(doc, file_text ? std::move(file_text->text) : QString());
     }
     show_document_commands(ws_.commands, true);
     view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
@@ -268,15 +268,14 @@ void Documents::saved_as(Document& doc, const QString& target) {
     view_.refresh_command_states();
 }
 
-void Documents::load_text(Document& doc, const QString& text) {
-    editor_.set_text(text);
-    editor_.clear_undo();
+// The text is taken over and let go once the editor holds it: a large file is not held twice while it is
+// coloured.
+void Documents::load_text(Document& doc, QString text) {
+    editor_.set_loaded_text(text);
+    text = QString();
     editor_.set_save_point();
     doc.changed = false;  // loading is no edit
-    if (ws_.window.highlight_on) {
-        colouring_.reset_colours();
-        colouring_.colorize(1, -1);
-    }
+    if (ws_.window.highlight_on) colouring_.recolour_document();
 }
 
 void Documents::show_tab(int index) {

@@ -76,7 +76,7 @@ public:
 private:
     bool read_file(const QString& path, DecodedText& out);
     void show_error(const QString& text);
-    bool activate(int index, Activate mode, const DecodedText* file_text);
+    bool activate(int index, Activate mode, DecodedText* file_text);
     void keep_place(Document& doc);
     // The encoding to write text to target in: encoding, or UTF-8 when the user chose it because encoding
     // cannot hold a character; nothing when the user cancelled.
@@ -85,7 +85,7 @@ private:
     void saved_as(Document& doc, const QString& target);
     void reload(int index);
     // Puts text into the editor as the saved text of doc: no undo, unchanged, coloured afresh.
-    void load_text(Document& doc, const QString& text);
+    void load_text(Document& doc, QString text);
     // The tab of document index (from 1), with the "*" of a changed document.
     void show_tab(int index);
 

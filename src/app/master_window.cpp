@@ -446,7 +446,9 @@ void MasterWindow::recolour_edited_lines() {
     recolour_first_ = recolour_last_ = -1;
     const Document* doc = ws_.documents.active();
     if (first < 0 || !doc || (doc->type() != doc_html && !script_language_of(doc->type())) || !session_) return;
-    if (waiting_) {  // a long operation holds the editor: after it
+    // A long operation holds the editor (the colouring of a page being opened among them): after it. A
+    // whole colouring at its end makes this one needless (document_coloured).
+    if (waiting_ || ws_.window.tabs_updating) {
         recolour_first_ = first;
         recolour_last_ = last;
         recolour_timer_->start();

@@ -6,6 +6,7 @@ namespace tamsel {
 namespace {
 
 constexpr int tags_per_poll = 256;
+constexpr QLatin1StringView script_end("</script");
 
 // Collects coloured stretches in text order; a later stretch over the same characters wins, as painting
 // the selection again would.
@@ -87,6 +88,7 @@ ColouringResult colorize(const QString& text, qsizetype start, qsizetype end, co
     Painter painter;
     const qsizetype last = (end < 0) ? text.size() : end;  // 1-based end of the range
     qsizetype pos = std::max<qsizetype>(start, 1) - 1;     // 0-based search position
+    qsizetype read_to = pos;                               // the end of the last thing coloured
     int since_poll = 0;
     for (;;) {
         if (++since_poll >= tags_per_poll) {
@@ -97,22 +99,37 @@ ColouringResult colorize(const QString& text, qsizetype start, qsizetype end, co
             }
         }
         // Inside a script only its end tag matters: a "<" of a comparison must not swallow that tag.
-        const qsizetype p = state.in_script ? text.indexOf(QLatin1String("</script"), pos, Qt::CaseInsensitive)
+        const qsizetype p = state.in_script ? text.indexOf(script_end, pos, Qt::CaseInsensitive)
                                             : text.indexOf(QLatin1Char('<'), pos);
-        if (p < 0) break;
+        if (p < 0) {
+            // The script's end tag may begin in the last characters, after what was read already.
+            if (state.in_script) result.unfinished = std::max(read_to, text.size() - (script_end.size() - 1));
+            break;
+        }
         const qsizetype q = text.indexOf(QLatin1Char('>'), p);
         const QStringView t = QStringView(text).mid(p, q < 0 ? text.size() - p : q - p + 1);
         pos = q;
         if (t.startsWith(QLatin1String("<%"))) {
             const qsizetype e = text.indexOf(QLatin1String("%>"), p);
-            if (e < 0) break;  // an open server block ends the run
+            if (e < 0) {  // an open server block ends the run
+                result.unfinished = p;
+                break;
+            }
             painter.paint(p, e + 1, s.asp);
             pos = e + 1;
+            read_to = e + 2;
         } else if (t.startsWith(QLatin1String("<!"))) {
-            if (q < 0) break;
+            if (q < 0) {
+                result.unfinished = p;
+                break;
+            }
             painter.paint(p, q, s.com);
             pos = q + 1;
-        } else if (q >= 0) {
+            read_to = q + 1;
+        } else if (q < 0) {
+            result.unfinished = p;
+        } else {
+            read_to = q + 1;
             if (starts_with_ci(t, QLatin1StringView("</SCRIPT"))) state.in_script = false;
             if (!state.in_script) {
                 if (starts_with_ci(t, QLatin1StringView("<SCRIPT"))) state.in_script = true;
@@ -124,6 +141,30 @@ ColouringResult colorize(const QString& text, qsizetype start, qsizetype end, co
     }
     result.runs = painter.take();
     return result;
+}
+
+ColouringResult colorize_in_pieces(qsizetype length, qsizetype piece, const std::function<QString(qsizetype, qsizetype)>& read,
+                                   const std::function<void(qsizetype, qsizetype, const QList<ColourRun>&)>& take,
+                                   const ColourScheme& scheme, ColouringState& state, const std::function<bool()>& poll) {
+    piece = std::max<qsizetype>(piece, 1);
+    for (qsizetype from = 0; from < length;) {
+        const ColouringState before = state;
+        const qsizetype size = std::min(piece, length - from);
+        const bool last = from + size >= length;
+        ColouringResult result = colorize(read(from, size), 1, -1, scheme, state, poll);
+        if (!last && !result.stopped && result.unfinished == 0) {
+            state = before;
+            piece *= 2;
+            continue;
+        }
+        for (ColourRun& r : result.runs) r.start += from;
+        const qsizetype done = result.stopped ? length - from : last || result.unfinished < 0 ? size : result.unfinished;
+        take(from, done, result.runs);
+        if (result.stopped) return {{}, true, -1};
+        if (last) break;
+        from += done;
+    }
+    return {};
 }
 
 QList<ColourRun> remove_colouring(const QString& text, const ColourScheme& s) {

@@ -75,6 +75,7 @@ ScintillaEditorWidget::~ScintillaEditorWidget() { AccessibilityWatch::instance()
 
 void ScintillaEditorWidget::change_coming(int position, int type, int length) {
     if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
+    if (position <= known_.byte) known_ = {};
     const int line = static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
     edited_first_ = edited_first_ < 0 ? line : std::min(edited_first_, line);
     edited_last_ = std::max(edited_last_, line);

@@ -30,8 +30,15 @@ public:
 
     virtual QString text() const = 0;
     virtual qsizetype length() const = 0;
+    // The characters from start on, length of them (fewer at the end of the text).
+    virtual QString text_range(qsizetype start, qsizetype length) const { return text().mid(start, length); }
     // Replaces the whole text as one undo step; the caret goes to the start.
     virtual void set_text(const QString& text) = 0;
+    // Replaces the whole text with a file just read: no undo step, the caret at the start.
+    virtual void set_loaded_text(const QString& text) {
+        set_text(text);
+        clear_undo();
+    }
 
     virtual qsizetype selection_start() const = 0;
     virtual qsizetype selection_length() const = 0;
@@ -53,6 +60,12 @@ public:
     // Gives each run its colour; runs are in ascending order and do not overlap. Text outside the runs
     // keeps its colour.
     virtual void apply_colours(const QList<ColourRun>& runs) = 0;
+    // Colours the stretch of length characters from start: rest where no run lies, each run (ascending,
+    // inside the stretch) its colour. The colours it replaces are not read.
+    virtual void colour_stretch(qsizetype start, qsizetype length, const QList<ColourRun>& runs, ColourValue rest) {
+        if (length > 0) apply_colours({ColourRun{start, length, rest}});
+        apply_colours(runs);
+    }
     // The colours of the whole text as ascending runs, so that a document put aside keeps its colouring.
     virtual QList<ColourRun> colour_runs() const { return {}; }
 

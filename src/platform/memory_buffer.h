@@ -16,6 +16,11 @@ public:
         return text_;
     }
     qsizetype length() const override { return text_.size(); }
+    QString text_range(qsizetype start, qsizetype length) const override {
+        const QString range = text_.mid(start, length);
+        characters_read += range.size();
+        return range;
+    }
     void set_text(const QString& text) override;
 
     qsizetype selection_start() const override { return sel_start_; }
@@ -59,7 +64,7 @@ public:
     // A view of visible_lines lines, for tests of scrolling; 0 means no view (scrolling does nothing).
     int visible_lines = 0;
 
-    // Characters handed out through text() and selected_text(): what a step read of the text.
+    // Characters handed out through text(), text_range() and selected_text(): what a step read of the text.
     mutable qsizetype characters_read = 0;
 
 private:

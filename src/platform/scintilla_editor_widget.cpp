@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace tamsel {
@@ -25,10 +26,20 @@ struct StyledRange {
 int utf16_units(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
 int utf8_length(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
 
+// The bytes text takes in UTF-8 (a lone surrogate becomes the three bytes of U+FFFD).
+qsizetype utf8_size(const QString& text) {
+    qsizetype size = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        size += u < 0x80 ? 1 : u < 0x800 ? 2 : QChar::isSurrogate(u) && !QChar::isHighSurrogate(u) ? 1 : 3;
+    }
+    return size;
+}
+
 // Walks the document's bytes forward, keeping the character position and the byte position in step.
 class Cursor {
 public:
-    Cursor(const char* bytes, long size) : bytes_(bytes), size_(size) {}
+    Cursor(const char* bytes, long size, long byte = 0, qsizetype ch = 0) : bytes_(bytes), size_(size), ch_(ch), byte_(byte) {}
     long byte_of(qsizetype target) {
         while (ch_ < target && byte_ < size_) {
             const auto lead = static_cast<unsigned char>(bytes_[byte_]);
@@ -49,8 +60,8 @@ public:
 private:
     const char* bytes_;
     long size_;
-    qsizetype ch_ = 0;
-    long byte_ = 0;
+    qsizetype ch_;
+    long byte_;
 };
 
 }  // namespace
@@ -82,6 +93,7 @@ void ScintillaEditorWidget::prepare_document() {
 std::unique_ptr<DocumentText> ScintillaEditorWidget::new_text() { return std::make_unique<ScintillaText>(); }
 
 void ScintillaEditorWidget::show_text(DocumentText* text) {
+    known_ = {};
     // A new QsciDocument becomes a fresh, empty document of the control when it is first shown.
     setDocument(text ? static_cast<ScintillaText*>(text)->document : QsciDocument());
     prepare_document();
@@ -106,23 +118,95 @@ void ScintillaEditorWidget::set_text(const QString& text) {
     report_edits();
 }
 
+QString ScintillaEditorWidget::text_range(qsizetype start, qsizetype length) const {
+    const long from = to_byte(start);
+    const long to = to_byte(start + std::max<qsizetype>(length, 0));
+    if (to <= from) return {};
+    // The document's bytes in place, without the copy SCI_GETTEXTRANGE makes.
+    const auto* bytes = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
+    return QString::fromUtf8(bytes, to - from);
+}
+
+void ScintillaEditorWidget::set_loaded_text(const QString& text) {
+    // Nothing to undo is recorded (the control would keep a second copy of the text for it), the room is
+    // made once, and the text goes in a piece at a time rather than as one more whole copy.
+    constexpr qsizetype piece = qsizetype(1) << 22;
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_CLEARALL);
+    // With room to spare: the control grows its buffer when an insertion fills the room exactly.
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8_size(text) + 4096));
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype n = std::min(piece, text.size() - at);
+        if (at + n < text.size() && text[at + n - 1].isHighSurrogate()) --n;  // a pair stays whole
+        const QByteArray bytes = QStringView(text).mid(at, n).toUtf8();
+        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+        at += n;
+    }
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_GOTOPOS, 0L);
+    report_edits();
+}
+
+// The byte position units UTF-16 code units away from the byte position from (back for negative units),
+// over whole characters: a position inside a pair of units is the pair's start, one past the text is its
+// end. Only the bytes walked over are read, so the control's gap stays where it is.
+long ScintillaEditorWidget::walk_units(long from, qsizetype units) const {
+    const long total = SendScintilla(SCI_GETLENGTH);
+    if (units >= 0) {
+        const long span = static_cast<long>(std::min<qsizetype>(total - from, 3 * units + 4));
+        const auto* bytes = reinterpret_cast<const unsigned char*>(SendScintilla(SCI_GETRANGEPOINTER, from, span));
+        long at = 0;
+        while (at < span && units >= utf16_units(bytes[at])) {
+            units -= utf16_units(bytes[at]);
+            at += utf8_length(bytes[at]);
+        }
+        return std::min(from + at, total);
+    }
+    const long start = static_cast<long>(std::max<qsizetype>(0, from + 3 * units - 4));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(SendScintilla(SCI_GETRANGEPOINTER, start, from - start));
+    long at = from - start;
+    while (at > 0 && units < 0) {
+        do --at;
+        while (at > 0 && (bytes[at] & 0xC0) == 0x80);  // back over continuation bytes to the lead
+        units += utf16_units(bytes[at]);
+    }
+    return start + at;
+}
+
+// On a long line a conversion walks from the line's start or from the last point converted on it,
+// whichever is nearer: the caret's neighbourhood converts in a few steps however far along the line.
 long ScintillaEditorWidget::to_byte(qsizetype position) const {
     if (position <= 0) return 0;
-    const long total = SendScintilla(SCI_GETLENGTH);
     const long line = SendScintilla(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(position), utf16_index);
     const long line_byte = SendScintilla(SCI_POSITIONFROMLINE, line);
     const long line_char = SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16_index);
-    const long within = static_cast<long>(position) - line_char;
+    const qsizetype within = position - line_char;
     if (within <= 0) return line_byte;
-    const long byte = SendScintilla(SCI_POSITIONRELATIVECODEUNITS, line_byte, within);
-    return byte <= 0 ? total : byte;  // past the end the control answers 0
+    const bool near_known = known_.line == line && std::abs(position - known_.ch) < within;
+    const long byte = near_known ? walk_units(known_.byte, position - known_.ch) : walk_units(line_byte, within);
+    if (within > short_line) known_ = {line, byte, to_char_on_line(line, line_byte, line_char, byte)};
+    return byte;
 }
 
 qsizetype ScintillaEditorWidget::to_char(long byte) const {
     if (byte <= 0) return 0;
     const long line = SendScintilla(SCI_LINEFROMPOSITION, byte);
-    const long line_byte = SendScintilla(SCI_POSITIONFROMLINE, line);
-    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16_index) + SendScintilla(SCI_COUNTCODEUNITS, line_byte, byte);
+    return to_char_on_line(line, SendScintilla(SCI_POSITIONFROMLINE, line),
+                           SendScintilla(SCI_INDEXPOSITIONFROMLINE, line, utf16_index), byte);
+}
+
+qsizetype ScintillaEditorWidget::to_char_on_line(long line, long line_byte, qsizetype line_char, long byte) const {
+    if (byte - line_byte <= short_line) return line_char + SendScintilla(SCI_COUNTCODEUNITS, line_byte, byte);
+    if (known_.line == line && known_.byte == byte) return known_.ch;
+    qsizetype ch;
+    if (known_.line == line && std::abs(byte - known_.byte) < byte - line_byte)
+        ch = known_.byte <= byte ? known_.ch + SendScintilla(SCI_COUNTCODEUNITS, known_.byte, byte)
+                                 : known_.ch - SendScintilla(SCI_COUNTCODEUNITS, byte, known_.byte);
+    else
+        ch = line_char + SendScintilla(SCI_COUNTCODEUNITS, line_byte, byte);
+    known_ = {line, byte, ch};
+    return ch;
 }
 
 qsizetype ScintillaEditorWidget::selection_start() const { return to_char(SendScintilla(SCI_GETSELECTIONSTART)); }
@@ -225,6 +309,27 @@ void ScintillaEditorWidget::apply_colours(const QList<ColourRun>& runs) {
     std::vector<char> bytes = gaps ? styles(first, spans.back().to) : std::vector<char>(static_cast<std::size_t>(spans.back().to - first));
     for (const Styled& s : spans) std::fill(bytes.begin() + (s.from - first), bytes.begin() + (s.to - first), s.style);
     SendScintilla(SCI_STARTSTYLING, first, 0L);
+    SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(bytes.size()), bytes.data());
+}
+
+void ScintillaEditorWidget::colour_stretch(qsizetype start, qsizetype length, const QList<ColourRun>& runs, ColourValue rest) {
+    if (length <= 0) {
+        apply_colours(runs);
+        return;
+    }
+    const long from = to_byte(start);
+    const long to = to_byte(start + length);
+    if (to <= from) return;
+    const long total = SendScintilla(SCI_GETLENGTH);
+    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total, from, start);
+    std::vector<char> bytes(static_cast<std::size_t>(to - from), static_cast<char>(style_for(rest)));
+    for (const ColourRun& r : runs) {
+        const char style = static_cast<char>(style_for(r.colour));
+        const long run_from = std::clamp(cursor.byte_of(std::max(r.start, start)), from, to);
+        const long run_to = std::clamp(cursor.byte_of(r.start + r.length), from, to);
+        if (run_to > run_from) std::fill(bytes.begin() + (run_from - from), bytes.begin() + (run_to - from), style);
+    }
+    SendScintilla(SCI_STARTSTYLING, from, 0L);
     SendScintilla(SCI_SETSTYLINGEX, static_cast<unsigned long>(bytes.size()), bytes.data());
 }
 

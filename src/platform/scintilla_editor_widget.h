@@ -23,7 +23,9 @@ public:
 
     QString text() const override;
     qsizetype length() const override;
+    QString text_range(qsizetype start, qsizetype length) const override;
     void set_text(const QString& text) override;
+    void set_loaded_text(const QString& text) override;
 
     qsizetype selection_start() const override;
     qsizetype selection_length() const override;
@@ -40,6 +42,7 @@ public:
     void scroll_lines(int n) override;
 
     void apply_colours(const QList<ColourRun>& runs) override;
+    void colour_stretch(qsizetype start, qsizetype length, const QList<ColourRun>& runs, ColourValue rest) override;
     QList<ColourRun> colour_runs() const override;
 
     bool can_undo() const override;
@@ -94,6 +97,9 @@ private:
     void change_coming(int position, int type, int length);
     void report_edits();
 
+    long walk_units(long from, qsizetype units) const;
+    qsizetype to_char_on_line(long line, long line_byte, qsizetype line_char, long byte) const;
+
     // What a document of the control must have set, whichever document it is.
     void prepare_document();
     int style_for(ColourValue colour);
@@ -112,6 +118,14 @@ private:
     int edited_last_ = -1;
     long inserted_end_ = -1;
     bool report_posted_ = false;
+    // A point of a long line whose byte and character positions are known; a change before it forgets it.
+    struct KnownPoint {
+        long line = -1;
+        long byte = 0;
+        qsizetype ch = 0;
+    };
+    static constexpr long short_line = 4096;  // bytes into a line that are walked from its start
+    mutable KnownPoint known_;
 };
 
 }  // namespace tamsel

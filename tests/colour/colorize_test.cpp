@@ -105,6 +105,42 @@ private Q_SLOTS:
         }
     }
 
+    // Read a piece at a time, a page gets the colours one run over all of it gives, wherever the pieces
+    // cut it, and the state after the last piece is the same.
+    void pieces_colour_as_one_run_does_data() {
+        QTest::addColumn<QString>("text");
+        const QString page = QStringLiteral("<HTML><B CLASS=\"a b\" ID=x>bold</B><!-- a > b --> <% =x %>\n"
+                                            "<SCRIPT>if (a<b) x='<B>';</SCRIPT ><I>it</I> &amp; <A HREF=p.htm>l</A>");
+        QTest::newRow("a page") << page;
+        QTest::newRow("a tag longer than a piece") << "<P>" + QStringLiteral("<TD ALIGN=center WIDTH=\"50%\">") + "x<B>";
+        QTest::newRow("a server block that is never closed") << QStringLiteral("<B>text <% x <I> y <P>");
+        QTest::newRow("a tag that is never closed") << QStringLiteral("<B>text <I x y z <P");
+        QTest::newRow("a script that never ends") << QStringLiteral("<B><SCRIPT>a<b; <B> </scrip");
+        QTest::newRow("no tags") << QStringLiteral("plain text, no tags at all");
+    }
+    void pieces_colour_as_one_run_does() {
+        QFETCH(QString, text);
+        MemoryBuffer whole(text);
+        ColouringState whole_state;
+        whole.apply_colours({ColourRun{0, text.size(), scheme.normal}});
+        whole.apply_colours(colorize(text, 1, -1, scheme, whole_state).runs);
+        for (const qsizetype piece : {1, 2, 3, 5, 8, 13, 64}) {
+            MemoryBuffer pieces(text);
+            ColouringState state;
+            qsizetype covered = 0;
+            const auto read = [&](qsizetype from, qsizetype n) { return text.mid(from, n); };
+            const auto take = [&](qsizetype from, qsizetype n, const QList<ColourRun>& runs) {
+                QCOMPARE(from, covered);  // the pieces follow each other without gap or overlap
+                covered += n;
+                pieces.colour_stretch(from, n, runs, scheme.normal);
+            };
+            QVERIFY(!colorize_in_pieces(text.size(), piece, read, take, scheme, state).stopped);
+            QCOMPARE(covered, text.size());
+            QCOMPARE(pieces.colour_runs(), whole.colour_runs());
+            QCOMPARE(state.in_script, whole_state.in_script);
+        }
+    }
+
     void scheme_comes_from_the_configuration() {
         ConfigTable c;
         const ColourScheme s = colour_scheme(c);

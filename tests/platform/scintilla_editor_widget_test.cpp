@@ -42,6 +42,56 @@ private Q_SLOTS:
         QCOMPARE(edit.selection_start(), memory.selection_start());
     }
 
+    // Far along a line of many kilobytes, positions come from the last point converted: forward, back,
+    // and after an edit before that point, they must still be characters.
+    void positions_on_a_long_line_are_characters() {
+        QString line;
+        for (int i = 0; i < 6000; ++i) line += QString::fromUtf8(i % 7 == 0 ? "\xF0\x9F\x98\x80" : i % 3 == 0 ? "\xC3\xA9" : "ab");
+        const QString text = QStringLiteral("first\n") + line + QStringLiteral("\nlast");
+        ScintillaEditorWidget edit;
+        MemoryBuffer memory(text);
+        edit.set_loaded_text(text);
+        QVERIFY(!edit.can_undo());
+        for (const auto& [start, edit_at] : {std::pair{5000, -1}, {5400, -1}, {4990, -1}, {6000, 10}, {6100, 5990}, {5980, -1}}) {
+            if (edit_at >= 0) {  // a three-byte character before or after the last converted point
+                edit.set_selection(edit_at, 0);
+                memory.set_selection(edit_at, 0);
+                edit.replace_selection(QString::fromUtf8("\xE2\x82\xAC"));
+                memory.replace_selection(QString::fromUtf8("\xE2\x82\xAC"));
+            }
+            // Whole characters: the editor cannot split a pair of units.
+            const auto whole = [&](int at) { return memory.text().at(at).isLowSurrogate() ? at + 1 : at; };
+            const int from = whole(start);
+            const int to = whole(from + 3);
+            edit.set_selection(from, to - from);
+            memory.set_selection(from, to - from);
+            QCOMPARE(edit.selection_start(), memory.selection_start());
+            QCOMPARE(edit.selected_text(), memory.selected_text());
+            QCOMPARE(edit.text_range(whole(from - 2), whole(to + 2) - whole(from - 2)),
+                     memory.text_range(whole(from - 2), whole(to + 2) - whole(from - 2)));
+            // A position inside a pair is the pair's start, near the last point converted or far from it.
+            const int pair = static_cast<int>(memory.text().indexOf(QChar(0xD83D), to));
+            for (const int inside : {pair + 1, pair + 1}) {
+                edit.set_selection(inside, 0);
+                QCOMPARE(edit.selection_start(), pair);
+            }
+        }
+        QCOMPARE(edit.text(), memory.text());
+    }
+
+    // A stretch of the text gets its colours in one pass, the same as in the memory buffer.
+    void a_stretch_is_coloured_whole() {
+        ScintillaEditorWidget edit;
+        MemoryBuffer memory(mixed);
+        edit.set_text(mixed);
+        const QList<ColourRun> runs{{6, 3, 0x0000FF}, {11, 4, 0x00FF00}};
+        for (EditorBuffer* buffer : std::initializer_list<EditorBuffer*>{&edit, &memory}) {
+            buffer->apply_colours({ColourRun{0, mixed.size(), 0x123456}});
+            buffer->colour_stretch(4, 16, runs, 0x808080);
+        }
+        QCOMPARE(edit.colour_runs(), memory.colour_runs());
+    }
+
     void lines_and_search() {
         ScintillaEditorWidget edit;
         edit.set_text(mixed);
