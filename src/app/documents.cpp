@@ -172,13 +172,14 @@ bool Documents::activate(int index, Activate mode, DecodedText* file_text) {
     }
     docs.activate(index);
     Document& doc = docs.at(index);
+    // The style first: changing it after the text is in would lay the text out again.
+    view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
     if (mode == Activate::file) {
         DecodedText read;
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
         load_text(doc, file_text ? std::move(file_text->text) : QString());
     }
     show_document_commands(ws_.commands, true);
-    view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
     editor_.set_selection(doc.sel_start, doc.sel_length);
     editor_.scroll_lines(doc.top_line - editor_.first_visible_line());
     if (doc.changed) st.text_dirty = true;

@@ -133,6 +133,9 @@ void ScintillaEditorWidget::set_loaded_text(const QString& text) {
     constexpr qsizetype piece = qsizetype(1) << 22;
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
+    // The caret goes to the start while the text is empty: showing the caret lays its line out, and a
+    // line of megabytes takes seconds to lay out, once the colours are on it is soon enough.
+    SendScintilla(SCI_GOTOPOS, 0L);
     // With room to spare: the control grows its buffer when an insertion fills the room exactly.
     SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8_size(text) + 4096));
     for (qsizetype at = 0; at < text.size();) {
@@ -144,7 +147,6 @@ void ScintillaEditorWidget::set_loaded_text(const QString& text) {
     }
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
-    SendScintilla(SCI_GOTOPOS, 0L);
     report_edits();
 }
 
@@ -393,6 +395,10 @@ void ScintillaEditorWidget::style_font(int style) {
 }
 
 void ScintillaEditorWidget::set_font_size(int points) {
+    // The same size again changes nothing, and setting a style's font throws away the layout of every
+    // line, which on a line of megabytes costs seconds.
+    if ((points > 0 ? points : 10) == font_points_ && fonts_set_) return;
+    fonts_set_ = true;
     font_points_ = points > 0 ? points : 10;
     style_font(STYLE_DEFAULT);
     style_font(STYLE_LINENUMBER);

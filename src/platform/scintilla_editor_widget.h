@@ -110,6 +110,7 @@ private:
     QHash<ColourValue, int> style_of_colour_;
     QList<ColourValue> colour_of_style_;  // by style number; style 0 is the plain black of new text
     int font_points_ = 10;
+    bool fonts_set_ = false;
     LineEnds line_ends_ = LineEnds::CrLf;
     bool had_focus_ = false;
     int batch_depth_ = 0;
