@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <array>
 
 namespace tamsel {
@@ -37,11 +38,28 @@ EditTextWidget::EditTextWidget(QWidget* parent) : ScintillaEditorWidget(parent) 
     setCaretLineVisible(true);
     setCaretLineBackgroundColor(QColor(0xF0, 0xF4, 0xFF));
     set_line_numbers_shown(true);
+    connect(this, &ScintillaEditorWidget::text_edited, this, &EditTextWidget::fit_number_margin);
 }
 
 void EditTextWidget::set_line_numbers_shown(bool shown) {
-    setMarginWidth(number_margin, shown ? QStringLiteral("000000") : QString());
-    if (!shown) setMarginWidth(number_margin, 0);
+    numbers_shown_ = shown;
+    number_digits_ = 0;
+    fit_number_margin();
+}
+
+void EditTextWidget::show_text(DocumentText* text) {
+    ScintillaEditorWidget::show_text(text);
+    fit_number_margin();
+}
+
+// The number margin holds the largest line number, six digits at least. Its width is set only when the
+// count of digits changes: a new width makes the control lay every line out again.
+void EditTextWidget::fit_number_margin() {
+    const int digits = numbers_shown_ ? std::max<int>(6, static_cast<int>(QString::number(line_count()).size())) : -1;
+    if (digits == number_digits_) return;
+    number_digits_ = digits;
+    if (digits < 0) setMarginWidth(number_margin, 0);
+    else setMarginWidth(number_margin, QString(digits, QLatin1Char('0')));
 }
 
 void EditTextWidget::show_bookmarks(const int* lines, int count) {

@@ -18,6 +18,7 @@ public:
 
     void set_tab_width(int width) { tab_width_ = width; }
     void set_line_numbers_shown(bool shown);
+    void show_text(DocumentText* text) override;
     // Marks the bookmarked lines (1-based).
     void show_bookmarks(const int* lines, int count);
 
@@ -41,10 +42,13 @@ protected:
 
 private:
     bool control_key(QKeyEvent* event);
+    void fit_number_margin();
     void double_click_action();
 
     int tab_width_ = 3;
     bool double_clicked_ = false;
+    bool numbers_shown_ = true;
+    int number_digits_ = 0;  // digits the number margin holds; -1 while it is hidden
 };
 
 }  // namespace tamsel

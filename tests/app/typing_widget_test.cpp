@@ -188,6 +188,22 @@ private Q_SLOTS:
         QVERIFY(f.ws->documents.active()->changed);
     }
 
+    // The largest line number fits the number margin, seven digits as well as two, and typing lines in
+    // widens it.
+    void the_number_margin_holds_the_largest_line_number() {
+        AppFixture f;
+        EditTextWidget& edit = editor_with(f, QByteArray("x\n").repeated(999999));
+        const auto fits = [&](const char* number) {
+            const long needed = edit.SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH, QsciScintillaBase::STYLE_LINENUMBER, number);
+            return edit.marginWidth(EditTextWidget::number_margin) >= needed;
+        };
+        QVERIFY(fits("999999"));
+        edit.set_selection(edit.length(), 0);
+        edit.replace_selection(QStringLiteral("\nlast"));
+        QCOMPARE(edit.line_count(), 1000001);
+        QVERIFY(fits("1000001"));
+    }
+
     void batch_mode_puts_the_view_back_and_does_not_nest() {
         AppFixture f;
         EditTextWidget& edit = editor_with(f, hundred_lines().toUtf8());
