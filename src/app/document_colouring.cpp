@@ -56,13 +56,14 @@ bool DocumentColouring::colour_document(qsizetype start, qsizetype end, bool pla
 }
 
 bool DocumentColouring::colour_in_pieces(const ColourScheme& scheme, bool plain_between, const std::function<bool()>& poll) {
+    const qsizetype total = editor_.length();
     const auto read = [this](qsizetype from, qsizetype length) { return editor_.text_range(from, length); };
     const auto take = [&](qsizetype from, qsizetype length, const QList<ColourRun>& runs) {
         if (plain_between) editor_.colour_stretch(from, length, runs, scheme.normal);
         else editor_.apply_colours(runs);
-        bar_.step_bar(static_cast<int>((from + length) * 100 / std::max<qsizetype>(editor_.length(), 1)), true);
+        bar_.step_bar(static_cast<int>((from + length) * 100 / std::max<qsizetype>(total, 1)), true);
     };
-    return !colorize_in_pieces(editor_.length(), piece_length, read, take, scheme, ws_.colouring, poll).stopped;
+    return !colorize_in_pieces(total, piece_length, read, take, scheme, ws_.colouring, poll).stopped;
 }
 
 void DocumentColouring::reset_colours() {
