@@ -1,42 +1,16 @@
-// The readable database sources `tamsel db build` reads: one of the six replaced by the input (the first
-// byte picks which), the others the shipped ones.
+// The readable database sources `tamsel db build` reads: the first byte picks which of the six the rest of
+// the input stands for.
 #include "tagdb/db_source.h"
 
 #include "fuzz_support.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 using namespace tamsel;
-
-namespace {
-
-const QStringList files = {"HTML_Tags.txt", "HTML_Attr.txt", "Stylesheet.txt", "Colors.txt", "Vocabulary.txt", "Config.txt"};
-
-// Plain writes: a copy that syncs to disk would cost more than the reading tested.
-void put(const QString& path, const QByteArray& bytes) {
-    QFile out(path);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(bytes);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    static QTemporaryDir dir;
-    static const QList<QByteArray> shipped = [] {
-        QList<QByteArray> sources;
-        for (const QString& f : files) {
-            QFile in(QStringLiteral(TAMSEL_FUZZ_SOURCES "/") + f);
-            sources.append(in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray());
-            put(dir.filePath(f), sources.last());
-        }
-        return sources;
-    }();
-    const qsizetype which = data[0] % files.size();
-    put(dir.filePath(files[which]), fuzz::bytes_of(data + 1, size - 1));
+    static const QStringList files = source_names();
+    SourceTables tables = empty_sources();
     QStringList problems;
-    (void)read_sources(dir.path(), &problems);
-    put(dir.filePath(files[which]), shipped[which]);
+    read_source(files[data[0] % files.size()], fuzz::bytes_of(data + 1, size - 1), &tables, &problems);
     return 0;
 }

@@ -124,7 +124,7 @@ ColouringResult colorize(const QString& text, qsizetype start, qsizetype end, co
                 break;
             }
             painter.paint(p, q, s.com);
-            pos = q + 1;
+            // The search goes on from the ">", as after a tag, so a "<" just after it is still looked at.
             read_to = q + 1;
         } else if (q < 0) {
             result.unfinished = p;

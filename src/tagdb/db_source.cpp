@@ -75,16 +75,11 @@ QList<Line> record_lines(const QString& text) {
 
 class SourceReader {
 public:
-    SourceReader(const QString& dir, QStringList* problems) : dir_(dir), problems_(problems) {}
+    SourceReader(const QString& file, QStringList* problems) : file_(file), problems_(problems) {}
 
-    QList<Line> open(const QString& file, int columns) {
-        file_ = file;
-        QFile f(dir_ + QLatin1Char('/') + file);
-        if (!f.open(QIODevice::ReadOnly)) {
-            problems_->append(file + QStringLiteral(": cannot read: ") + f.errorString());
-            return {};
-        }
-        QList<Line> lines = record_lines(QString::fromUtf8(f.readAll()));
+    // The record lines of the source's text, each given the number of columns of its table.
+    QList<Line> lines(const QString& text, int columns) {
+        QList<Line> lines = record_lines(text);
         for (Line& line : lines) {
             if (line.columns.size() != columns)
                 problem(line, QStringLiteral("%1 columns, expected %2").arg(line.columns.size()).arg(columns));
@@ -113,9 +108,8 @@ public:
     }
 
 private:
-    QString dir_;
-    QStringList* problems_;
     QString file_;
+    QStringList* problems_;
 };
 
 TagRecord read_tag(SourceReader& in, const Line& line) {
@@ -239,20 +233,27 @@ QString unescape_column(const QString& text) {
     return out;
 }
 
-SourceTables read_sources(const QString& dir, QStringList* problems) {
-    SourceTables t;
-    SourceReader in(dir, problems);
-    t.tags.append(TagRecord{});
-    for (const Line& line : in.open(QStringLiteral("HTML_Tags.txt"), 7)) t.tags.append(read_tag(in, line));
-    t.attrs.append(AttrRecord{});
-    for (const Line& line : in.open(QStringLiteral("HTML_Attr.txt"), 5)) t.attrs.append(read_attr(in, line));
-    t.stylesheet.append(StylesheetRecord{});
-    for (const Line& line : in.open(QStringLiteral("Stylesheet.txt"), 3))
+namespace {
+
+void read_tags(SourceReader& in, const QString& text, SourceTables& t) {
+    for (const Line& line : in.lines(text, 7)) t.tags.append(read_tag(in, line));
+}
+
+void read_attrs(SourceReader& in, const QString& text, SourceTables& t) {
+    for (const Line& line : in.lines(text, 5)) t.attrs.append(read_attr(in, line));
+}
+
+void read_stylesheet(SourceReader& in, const QString& text, SourceTables& t) {
+    for (const Line& line : in.lines(text, 3))
         t.stylesheet.append({unescape_column(line.columns[0]), in.byte(line, line.columns[1]), unescape_column(line.columns[2])});
-    t.colors.append(ColorRecord{});
-    for (const Line& line : in.open(QStringLiteral("Colors.txt"), 2))
-        t.colors.append({unescape_column(line.columns[0]), unescape_column(line.columns[1])});
-    for (const Line& line : in.open(QStringLiteral("Config.txt"), 2)) {
+}
+
+void read_colors(SourceReader& in, const QString& text, SourceTables& t) {
+    for (const Line& line : in.lines(text, 2)) t.colors.append({unescape_column(line.columns[0]), unescape_column(line.columns[1])});
+}
+
+void read_config(SourceReader& in, const QString& text, SourceTables& t) {
+    for (const Line& line : in.lines(text, 2)) {
         const QString& key = line.columns[0];
         if (key == QLatin1String("version")) t.config.version = static_cast<std::int16_t>(line.columns[1].toInt());
         else if (key == QLatin1String("notice")) t.config.notice = unescape_column(line.columns[1]);
@@ -262,16 +263,64 @@ SourceTables read_sources(const QString& dir, QStringList* problems) {
             t.config.reserved = hex.leftJustified(config_reserved_size, '\0', true);
         } else in.problem(line, QStringLiteral("unknown key '%1'").arg(key));
     }
-    QFile vocab(dir + QStringLiteral("/Vocabulary.txt"));
-    if (vocab.open(QIODevice::ReadOnly)) {
-        // One word a line, written as it is; the build gives the file CR LF line ends.
-        QString text = QString::fromUtf8(vocab.readAll());
-        text.remove(QLatin1Char('\r'));
-        if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-        t.vocabulary = parse_vocabulary(encode_1252(text.isEmpty() ? QString() : text + QLatin1Char('\n')));
-    } else {
-        problems->append(QStringLiteral("Vocabulary.txt: cannot read: ") + vocab.errorString());
-        t.vocabulary.append(VocabEntry{});
+}
+
+// One word a line, written as it is; the build gives the file CR LF line ends.
+void read_vocabulary(SourceReader&, const QString& source, SourceTables& t) {
+    QString text = source;
+    text.remove(QLatin1Char('\r'));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    t.vocabulary = parse_vocabulary(encode_1252(text.isEmpty() ? QString() : text + QLatin1Char('\n')));
+}
+
+struct SourceFile {
+    QStringView name;
+    void (*read)(SourceReader&, const QString&, SourceTables&);
+};
+constexpr std::array<SourceFile, 6> source_files = {{
+    {u"HTML_Tags.txt", read_tags},
+    {u"HTML_Attr.txt", read_attrs},
+    {u"Stylesheet.txt", read_stylesheet},
+    {u"Colors.txt", read_colors},
+    {u"Config.txt", read_config},
+    {u"Vocabulary.txt", read_vocabulary},
+}};
+
+}  // namespace
+
+SourceTables empty_sources() {
+    SourceTables t;
+    t.tags.append(TagRecord{});
+    t.attrs.append(AttrRecord{});
+    t.stylesheet.append(StylesheetRecord{});
+    t.colors.append(ColorRecord{});
+    t.vocabulary.append(VocabEntry{});
+    return t;
+}
+
+QStringList source_names() {
+    QStringList names;
+    for (const SourceFile& f : source_files) names.append(f.name.toString());
+    return names;
+}
+
+void read_source(const QString& file, const QByteArray& bytes, SourceTables* tables, QStringList* problems) {
+    for (const SourceFile& f : source_files) {
+        if (f.name != file) continue;
+        SourceReader in(file, problems);
+        f.read(in, QString::fromUtf8(bytes), *tables);
+        return;
+    }
+    problems->append(file + QStringLiteral(": not a database source"));
+}
+
+SourceTables read_sources(const QString& dir, QStringList* problems) {
+    SourceTables t = empty_sources();
+    for (const SourceFile& f : source_files) {
+        const QString name = f.name.toString();
+        QFile in(dir + QLatin1Char('/') + name);
+        if (in.open(QIODevice::ReadOnly)) read_source(name, in.readAll(), &t, problems);
+        else problems->append(name + QStringLiteral(": cannot read: ") + in.errorString());
     }
     return t;
 }

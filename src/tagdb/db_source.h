@@ -17,6 +17,13 @@ struct SourceTables {
     ConfigRecord config;
 };
 
+// Tables holding only the empty record 0 each table starts with.
+SourceTables empty_sources();
+// The file names of the six sources, in the order they are read.
+QStringList source_names();
+// Reads one source, named by its file name, from its bytes into tables (which start as empty_sources()):
+// its records are appended, or the vocabulary and the config replaced. Problems come back as "FILE:LINE: text".
+void read_source(const QString& file, const QByteArray& bytes, SourceTables* tables, QStringList* problems);
 // Reads the six sources of dir. Problems come back as "FILE:LINE: text"; the tables hold what could be read.
 SourceTables read_sources(const QString& dir, QStringList* problems);
 // Writes the six sources into dir; false with a description on a failed write.

@@ -117,6 +117,7 @@ private Q_SLOTS:
         QTest::newRow("a tag that is never closed") << QStringLiteral("<B>text <I x y z <P");
         QTest::newRow("a script that never ends") << QStringLiteral("<B><SCRIPT>a<b; <B> </scrip");
         QTest::newRow("no tags") << QStringLiteral("plain text, no tags at all");
+        QTest::newRow("a tag cut one character after a comment") << QStringLiteral("<!><>");
     }
     void pieces_colour_as_one_run_does() {
         QFETCH(QString, text);
