@@ -95,6 +95,8 @@ namespace {
 // or script that begins further back is taken as closed. What runs after an edit reads this much of the
 // text, however long the text is.
 constexpr qsizetype edit_reach = qsizetype(1) << 18;
+// Characters on each side of an edit coloured again when its line is longer.
+constexpr qsizetype line_reach = 4096;
 
 // Whether position (in text) lies inside a SCRIPT block: its last "<script" before it is later than its
 // last "</script". Colouring leaves the tags of a script alone.
@@ -117,9 +119,10 @@ QList<ColourRun> runs_from(const QList<ColourRun>& runs, qsizetype position) {
 
 }  // namespace
 
-void DocumentColouring::recolour_lines(int first, int last) {
+void DocumentColouring::recolour_edit(const EditedSpan& edited) {
+    const int first = edited.first_line;
     if (!ws_.window.highlight_on || first < 0 || first >= editor_.line_count()) return;
-    last = std::min(std::max(last, first), editor_.line_count() - 1);
+    const int last = std::min(std::max(edited.last_line, first), editor_.line_count() - 1);
     if (const auto language = script_language_of(ws_.documents.active_type())) {
         // An edit can open or close a comment or a string for all that follows, so the lexer reads the
         // whole text and the colours change from the first edited line on.
@@ -127,8 +130,9 @@ void DocumentColouring::recolour_lines(int first, int last) {
         return;
     }
     const qsizetype length = editor_.length();
-    const qsizetype first_char = editor_.line_start(first);
-    const qsizetype end_char = last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : length;
+    // Of a long line, what lies around the changed characters.
+    const qsizetype first_char = std::max(editor_.line_start(first), edited.from - line_reach);
+    const qsizetype end_char = std::min(last + 1 < editor_.line_count() ? editor_.line_start(last + 1) : length, edited.to + line_reach);
     // The edited lines with what lies around them, in positions of that window.
     const qsizetype window_start = std::max<qsizetype>(0, first_char - edit_reach);
     const QString text = editor_.text_range(window_start, std::min(length, end_char + edit_reach) - window_start);

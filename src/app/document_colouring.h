@@ -2,6 +2,8 @@
 // Syntax colouring of the document in the editor: the colour runs are computed on a snapshot of the text
 // and handed to the editor in one pass, under batch mode and the progress panel. Escape (stop_request)
 // ends a run early; what was coloured so far stays.
+#include "platform/edited_span.h"
+
 #include <QtGlobal>
 #include <functional>
 
@@ -30,9 +32,10 @@ public:
     void remove_colouring();
     // Plain colour, colouring on, and the whole document coloured.
     void update_colouring();
-    // After an edit (typing, undo, redo): the lines first to last (from 0) in the plain colour and their
-    // tags coloured again, the range widened to the tags it cuts into. Quiet: no progress, no batch.
-    void recolour_lines(int first, int last);
+    // After an edit (typing, undo, redo): the edited lines in the plain colour and their tags coloured
+    // again, the range widened to the tags it cuts into. On a long line only the part around the changed
+    // characters is. Quiet: no progress, no batch.
+    void recolour_edit(const EditedSpan& edited);
 
 private:
     bool colour_document(qsizetype start, qsizetype end, bool plain_between);

@@ -391,14 +391,14 @@ void MasterWindow::build_status_bar() {
     }
     progress_panel_ = new ProgressPanelWidget(this);
     statusBar()->addPermanentWidget(progress_panel_);
-    connect(edit_, &QsciScintilla::cursorPositionChanged, this, &MasterWindow::refresh_status);
+    connect(edit_, &ScintillaEditorWidget::caret_moved, this, &MasterWindow::refresh_status);
     connect(edit_, &QsciScintilla::selectionChanged, this, &MasterWindow::refresh_status);
 }
 
 void MasterWindow::refresh_status() {
-    int line = 0;
-    int column = 0;
-    edit_->getCursorPosition(&line, &column);
+    const qsizetype caret = edit_->caret();
+    const int line = edit_->line_of(caret);
+    const auto column = static_cast<int>(caret - edit_->line_start(line));
     const StatusFields f = status_fields(ws_.documents.active(), line + 1, column + 1, edit_->selection_length());
     const std::array<const QString*, 5> texts = {&f.position, &f.selection, &f.type, &f.encoding, &f.line_ends};
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -432,34 +432,30 @@ void MasterWindow::follow_edits_with_colour() {
     recolour_timer_->setSingleShot(true);
     recolour_timer_->setInterval(250);
     connect(recolour_timer_, &QTimer::timeout, this, &MasterWindow::recolour_edited_lines);
-    connect(edit_, &ScintillaEditorWidget::text_edited, this, [this](int first, int last) {
+    connect(edit_, &ScintillaEditorWidget::text_edited, this, [this](int first, int last, qsizetype from, qsizetype to) {
         if (!ws_.window.highlight_on) return;
-        recolour_first_ = recolour_first_ < 0 ? first : std::min(recolour_first_, first);
-        recolour_last_ = std::max(recolour_last_, last);
+        recolour_.add({first, last, from, to});
         recolour_timer_->start();
     });
 }
 
 void MasterWindow::recolour_edited_lines() {
-    const int first = recolour_first_;
-    const int last = recolour_last_;
-    recolour_first_ = recolour_last_ = -1;
+    const EditedSpan edited = std::exchange(recolour_, EditedSpan{});
     const Document* doc = ws_.documents.active();
-    if (first < 0 || !doc || (doc->type() != doc_html && !script_language_of(doc->type())) || !session_) return;
+    if (edited.empty() || !doc || (doc->type() != doc_html && !script_language_of(doc->type())) || !session_) return;
     // A long operation holds the editor (the colouring of a page being opened among them): after it. A
     // whole colouring at its end makes this one needless (document_coloured).
     if (waiting_ || ws_.window.tabs_updating) {
-        recolour_first_ = first;
-        recolour_last_ = last;
+        recolour_ = edited;
         recolour_timer_->start();
         return;
     }
-    session_->colouring().recolour_lines(first, last);
+    session_->colouring().recolour_edit(edited);
 }
 
 void MasterWindow::document_coloured() {
     recolour_timer_->stop();
-    recolour_first_ = recolour_last_ = -1;
+    recolour_ = {};
 }
 
 // Ctrl+Tab and Ctrl+PgDown go to the next document, the same with Shift or PgUp back, round the ends.

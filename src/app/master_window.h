@@ -3,6 +3,7 @@
 // the state lives in the workspace and the logic in the session's QtCore-only classes.
 #include "app/shell_view.h"
 #include "core/form_set.h"
+#include "platform/edited_span.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -113,8 +114,7 @@ private:
     QTimer* journal_timer_ = nullptr;
     // Lines edited since typing last paused (from 0; -1 for none), coloured again when it pauses.
     QTimer* recolour_timer_ = nullptr;
-    int recolour_first_ = -1;
-    int recolour_last_ = -1;
+    EditedSpan recolour_;  // the edits typing has made since the edited text was last coloured
     QElapsedTimer clock_;
     QTabBar* project_strip_ = nullptr;
     QSplitter* master_container_ = nullptr;

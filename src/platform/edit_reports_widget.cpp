@@ -75,15 +75,18 @@ ScintillaEditorWidget::~ScintillaEditorWidget() { AccessibilityWatch::instance()
 
 void ScintillaEditorWidget::change_coming(int position, int type, int length) {
     if (!(type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) return;
-    if (position <= known_.byte) known_ = {};
+    // A change at the known point or after it leaves the characters before the point as they were.
+    if (position < known_.byte) known_ = {};
     const int line = static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
     edited_first_ = edited_first_ < 0 ? line : std::min(edited_first_, line);
     edited_last_ = std::max(edited_last_, line);
-    // The end of the inserted text moves with the changes made before it.
+    // The end of the changed text moves with the changes made before it. Its start needs no moving: a
+    // change before it becomes the start.
     const bool insert = type & SC_MOD_BEFOREINSERT;
-    if (inserted_end_ >= position)
-        inserted_end_ = insert ? inserted_end_ + length : std::max<long>(position, inserted_end_ - length);
-    if (insert) inserted_end_ = std::max(inserted_end_, static_cast<long>(position) + length);
+    changed_from_ = changed_from_ < 0 ? position : std::min<long>(changed_from_, position);
+    if (changed_end_ >= position)
+        changed_end_ = insert ? changed_end_ + length : std::max<long>(position, changed_end_ - length);
+    changed_end_ = std::max<long>(changed_end_, insert ? position + length : position);
     // A change made outside the events and calls that report on their own (a timer, say) is reported
     // as soon as the program is back in its event loop.
     if (!report_posted_) {
@@ -97,15 +100,13 @@ void ScintillaEditorWidget::change_coming(int position, int type, int length) {
 void ScintillaEditorWidget::report_edits() {
     report_posted_ = false;
     if (edited_first_ < 0) return;
-    int last = edited_last_;
-    if (inserted_end_ >= 0) {
-        const long end = std::min(inserted_end_, static_cast<long>(SendScintilla(SCI_GETLENGTH)));
-        last = std::max(last, static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(end))));
-    }
+    const long end = std::min(changed_end_, static_cast<long>(SendScintilla(SCI_GETLENGTH)));
+    const long from = std::min(changed_from_, end);
+    const int last = std::max(edited_last_, static_cast<int>(SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(end))));
     const int first = edited_first_;
     edited_first_ = edited_last_ = -1;
-    inserted_end_ = -1;
-    Q_EMIT text_edited(first, last);
+    changed_from_ = changed_end_ = -1;
+    Q_EMIT text_edited(first, last, to_char(from), to_char(end));
 }
 
 QVariant ScintillaEditorWidget::inputMethodQuery(Qt::InputMethodQuery query) const {

@@ -66,6 +66,8 @@ public:
 
     // Characters handed out through text(), text_range() and selected_text(): what a step read of the text.
     mutable qsizetype characters_read = 0;
+    // Characters given a colour (counted once for each run that covers them).
+    qsizetype characters_coloured = 0;
 
 private:
     void remember();

@@ -75,14 +75,34 @@ public:
 ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(parent) {
     prepare_document();
     setWrapMode(WrapNone);
+    // The control lays out a changed line whole, measuring each stretch of one colour; it keeps the widths
+    // of short stretches, which a long minified line repeats by the thousand ("<TD>", "HREF="). Room for
+    // many of them makes a key on such a line cost a third less, for a few megabytes.
+    SendScintilla(SCI_SETPOSITIONCACHE, 65536UL);
     // The horizontal scroll bar follows the longest line shown instead of a fixed width.
     SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
     SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
     listen_for_changes();
+    follow_caret();
     colour_of_style_.append(0);
     style_of_colour_.insert(0, 0);
     set_font_size(font_points_);
 }
+
+// QsciScintilla's own caret report gives the column by counting from the start of the line, on every
+// move: on a long line that is the whole text for each key. The caret is followed here instead, and its
+// line and column are asked for only where they are shown.
+void ScintillaEditorWidget::follow_caret() {
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        const long byte = SendScintilla(SCI_GETCURRENTPOS);
+        if (byte == caret_byte_) return;
+        caret_byte_ = byte;
+        Q_EMIT caret_moved();
+    });
+}
+
+qsizetype ScintillaEditorWidget::caret() const { return to_char(SendScintilla(SCI_GETCURRENTPOS)); }
 
 void ScintillaEditorWidget::prepare_document() {
     setUtf8(true);
@@ -94,6 +114,7 @@ std::unique_ptr<DocumentText> ScintillaEditorWidget::new_text() { return std::ma
 
 void ScintillaEditorWidget::show_text(DocumentText* text) {
     known_ = {};
+    caret_byte_ = -1;
     // A new QsciDocument becomes a fresh, empty document of the control when it is first shown.
     setDocument(text ? static_cast<ScintillaText*>(text)->document : QsciDocument());
     prepare_document();

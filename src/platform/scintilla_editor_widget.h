@@ -67,6 +67,9 @@ public:
     void show_text(DocumentText* text) override;
     EditorBuffer& editor() override { return *this; }
 
+    // The character position of the caret (the end of a selection that the caret is at).
+    qsizetype caret() const;
+
     // Byte position of a character position and back.
     long to_byte(qsizetype position) const;
     qsizetype to_char(long byte) const;
@@ -77,8 +80,11 @@ public:
 
 Q_SIGNALS:
     // The text has changed: sent once after a key, a click, a drop or an edit through this interface, with
-    // the lines the changes touched (from 0, as they stood when each change was made).
-    void text_edited(int first_line, int last_line);
+    // the lines the changes touched (from 0, as they stood when each change was made) and the characters
+    // from the first change to the end of the last one, in the text as it is now.
+    void text_edited(int first_line, int last_line, qsizetype from, qsizetype to);
+    // The caret has moved (by a key, a click, an edit or a call).
+    void caret_moved();
 
 public:
     // What an input method may ask about the text around the caret is answered from at most a few hundred
@@ -94,6 +100,7 @@ private:
     // A change is about to be made (the control tells before inserting or deleting): its lines are noted,
     // and the report goes out once the key, click or call that made it is done.
     void listen_for_changes();
+    void follow_caret();
     void change_coming(int position, int type, int length);
     void report_edits();
 
@@ -114,11 +121,14 @@ private:
     LineEnds line_ends_ = LineEnds::CrLf;
     bool had_focus_ = false;
     int batch_depth_ = 0;
-    // The changes not yet reported: their first line, last line, and the byte the last insertion ends at.
+    // The changes not yet reported: their first line, last line, the byte the first begins at and the byte
+    // the last ends at, moved along by the changes made before it.
     int edited_first_ = -1;
     int edited_last_ = -1;
-    long inserted_end_ = -1;
+    long changed_from_ = -1;
+    long changed_end_ = -1;
     bool report_posted_ = false;
+    long caret_byte_ = -1;
     // A point of a long line whose byte and character positions are known; a change before it forgets it.
     struct KnownPoint {
         long line = -1;

@@ -38,6 +38,8 @@ private Q_SLOTS:
         EditTextWidget& edit = w.editor();
         edit.set_selection(edit.line_start(1) + 3, 0);
         QCOMPARE(field(w, "status_position"), QStringLiteral("Ln 2, Col 4"));
+        edit.set_selection(7, 0);  // after "café": the column counts characters, not bytes
+        QCOMPARE(field(w, "status_position"), QStringLiteral("Ln 1, Col 8"));
         QCOMPARE(field(w, "status_selection"), QString());
         edit.set_selection(3, 4);  // "café": four characters, five bytes
         QCOMPARE(field(w, "status_selection"), QStringLiteral("Sel 4"));

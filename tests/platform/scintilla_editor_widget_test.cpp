@@ -132,30 +132,38 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), QStringLiteral("first"));
     }
 
-    void each_change_is_reported_once_with_its_lines() {
+    // Each report names the lines the changes touched and the characters from the first change to the
+    // end of the last, in the text as it is after them.
+    void each_change_is_reported_once_with_its_lines_and_characters() {
+        using Report = QList<qsizetype>;
         ScintillaEditorWidget edit;
-        QList<QPair<int, int>> reports;
-        QObject::connect(&edit, &ScintillaEditorWidget::text_edited, [&](int first, int last) { reports.append({first, last}); });
+        QList<Report> reports;
+        QObject::connect(&edit, &ScintillaEditorWidget::text_edited,
+                         [&](int first, int last, qsizetype from, qsizetype to) { reports.append({first, last, from, to}); });
         edit.set_text(QStringLiteral("one\ntwo\nthree\n"));
-        QCOMPARE(reports, (QList<QPair<int, int>>{{0, 3}}));  // reported before set_text returns
+        QCOMPARE(reports, (QList<Report>{{0, 3, 0, 14}}));  // reported before set_text returns
         reports.clear();
         edit.set_selection(4, 0);
         QTest::keyClick(&edit, Qt::Key_X);
-        QCOMPARE(reports, (QList<QPair<int, int>>{{1, 1}}));
+        QCOMPARE(reports, (QList<Report>{{1, 1, 4, 5}}));
         reports.clear();
         edit.set_selection(9, 0);  // the start of "three"
         edit.replace_selection(QStringLiteral("a\nb\n"));
-        QCOMPARE(reports, (QList<QPair<int, int>>{{2, 4}}));
+        QCOMPARE(reports, (QList<Report>{{2, 4, 9, 13}}));
         reports.clear();
         edit.undo();
-        QCOMPARE(reports.size(), 1);
-        QCOMPARE(reports[0].first, 2);
-        // A change made behind the program's back is reported once the event loop runs.
+        QCOMPARE(reports, (QList<Report>{{2, 2, 9, 9}}));  // a deletion ends where it begins
+        reports.clear();
+        edit.set_selection(1, 2);
+        edit.replace_selection(QStringLiteral("\u00e9\u20ac\U0001F600"));  // 2 + 3 + 4 bytes, 4 characters
+        QCOMPARE(reports, (QList<Report>{{0, 0, 1, 5}}));
+        // A change made behind the program's back is reported once the event loop runs; an insertion
+        // before an earlier one moves its end along.
         reports.clear();
         edit.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "zero\n");
         edit.SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "-");
         QVERIFY(reports.isEmpty());
-        QTRY_COMPARE(reports, (QList<QPair<int, int>>{{0, 1}}));
+        QTRY_COMPARE(reports, (QList<Report>{{0, 1, 0, 6}}));
     }
 
     // Without an accessibility client the control must not convert the caret's position from the start of
