@@ -363,6 +363,9 @@ void MasterWindow::layout_view() {
     project_strip_->setVisible(!ws_.documents.empty());
     master_container_->setVisible(doc);
     master_container_->widget(0)->setVisible(editor);
+    // The editor is hidden while no document is open, so nothing has the keys when the first one opens
+    // (one named on the command line among them): they go to the editor, unless a shown widget has them.
+    if (const QWidget* keys = focusWidget(); editor && (!keys || !keys->isVisible())) edit_->setFocus();
     browse_->setVisible(preview);
     browse_->set_rulers(ws_.config.config_int(tamsel_rulers));
     warning_->setVisible(!doc);

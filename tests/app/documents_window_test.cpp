@@ -16,6 +16,18 @@ using test::AppFixture;
 class DocumentsWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A page named when the program starts takes keys at once, without a click into it.
+    void a_page_opened_at_start_takes_keys() {
+        AppFixture f;
+        MasterWindow& w = f.start();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.open_paths({f.doc(QStringLiteral("a.htm"), "<P>a</P>")});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&w.editor()));
+        QTest::keyClicks(QApplication::focusWidget(), "x");
+        QCOMPARE(w.editor().text(), QStringLiteral("x<P>a</P>"));
+    }
+
     void tabs_keep_undo_redo_caret_and_colours() {
         AppFixture f;
         MasterWindow& w = f.start();
