@@ -11,9 +11,10 @@ JOBS       ?= $(shell nproc)
 PACKAGES := g++ cmake ninja-build qt6-base-dev libqscintilla2-qt6-dev qt6-webengine-dev libqt6svg6 libgl-dev nodejs poppler-utils \
             fp-utils xchm xdg-utils libchm-bin
 # What only the benchmarks compare against and run on: tidy and unrtf, GNU time for peak memory, html5lib for the
-# cleanup check of real pages, and two public documentation sites as real pages (real_sites_test in
-# `make test` checks them when they are installed and skips otherwise).
-BENCH_PACKAGES := tidy unrtf time python3-html5lib python3.11-doc apache2-doc
+# cleanup check of real pages, two public documentation sites as real pages (real_sites_test in `make test`
+# checks them when they are installed and skips otherwise), and Geany as the editor's peer on large pages,
+# driven under a virtual display.
+BENCH_PACKAGES := tidy unrtf time python3-html5lib python3.11-doc apache2-doc geany xvfb xdotool
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -25,26 +25,24 @@ using namespace tamsel;
 
 namespace {
 
+// The pages bench/pages.py writes, by the names it gives them.
 struct Case {
     const char* name;
-    qsizetype megabytes;
-    bool one_line;
+    const char* page;
 };
-constexpr Case cases[] = {{"1 MB page", 1, false},  {"10 MB page", 10, false},         {"50 MB page", 50, false},
-                          {"100 MB page", 100, false}, {"10 MB on one line", 10, true}};
+constexpr Case cases[] = {{"1 MB page", "1_MB_page"},
+                          {"10 MB page", "10_MB_page"},
+                          {"50 MB page", "50_MB_page"},
+                          {"100 MB page", "100_MB_page"},
+                          {"10 MB on one line", "10_MB_on_one_line"}};
 
-// A table of rows as generated pages have them: tags with attributes, links, a comment now and then.
-QByteArray page_of(qsizetype megabytes, bool one_line) {
-    const QByteArray end = one_line ? QByteArray() : QByteArray("\r\n");
-    QByteArray page = "<HTML><HEAD><TITLE>Rows</TITLE></HEAD><BODY><TABLE BORDER=1>" + end;
-    page.reserve(megabytes * 1024 * 1024 + 256);
-    for (int i = 0; page.size() < megabytes * 1024 * 1024; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        page += "<TR><TD ALIGN=center WIDTH=\"50%\">caf\xC3\xA9 " + n + "</TD><TD><A HREF=\"p" + n +
-                ".htm\" TARGET=main>link</A></TD></TR>" + end;
-        if (i % 50 == 0) page += "<!-- row " + n + " -->" + end;
-    }
-    return page + "</TABLE></BODY></HTML>" + end;
+// The page the script writes into folder (once); empty when it could not.
+QString page_file(const QString& folder, const Case& c) {
+    QProcess script;
+    script.start(QStringLiteral("python3"), {QStringLiteral(TAMSEL_BENCH_DIR "/pages.py"), folder, QString::fromLatin1(c.page)});
+    script.waitForFinished(-1);
+    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(c.page) + QStringLiteral(".htm");
+    return script.exitCode() == 0 && QFile::exists(path) ? path : QString();
 }
 
 // Peak and current resident memory of this process, in MB.
@@ -175,16 +173,9 @@ int main(int argc, char* argv[]) {
     if (args.size() >= 3 && args[0] == QLatin1String("--case")) return run_case(args[1], args.mid(2));
     const QString only = args.value(0);
 
-    QTemporaryDir pages;
-    const auto page_file = [&](const Case& c) {
-        const QString path = pages.filePath(QString::fromLatin1(c.name).replace(QLatin1Char(' '), QLatin1Char('_')) + QStringLiteral(".htm"));
-        if (!QFile::exists(path)) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly)) return QString();
-            f.write(page_of(c.megabytes, c.one_line));
-        }
-        return path;
-    };
+    // The pages go to BENCH_PAGES when it names a folder, to be used again (by bench/editor_peers.sh too).
+    QTemporaryDir temporary;
+    const QString pages = qEnvironmentVariableIsEmpty("BENCH_PAGES") ? temporary.path() : qEnvironmentVariable("BENCH_PAGES");
     const auto run = [&](const QString& name, const QStringList& files) {
         if (!only.isEmpty() && only != name) return;
         QProcess p;
@@ -194,11 +185,11 @@ int main(int argc, char* argv[]) {
     };
     std::printf("%-22s %9s %12s %10s %9s\n", "", "open (ms)", "ms per key", "peak (MB)", "per file");
     std::fflush(stdout);
-    for (const Case& c : cases) run(QString::fromLatin1(c.name), {page_file(c)});
-    const QString fifty = page_file(cases[2]);
-    QString other = pages.filePath(QStringLiteral("50_MB_copy.htm"));
+    for (const Case& c : cases) run(QString::fromLatin1(c.name), {page_file(pages, c)});
+    const QString fifty = page_file(pages, cases[2]);
+    const QString other = temporary.filePath(QStringLiteral("50_MB_copy.htm"));
     QFile::copy(fifty, other);
     run(QStringLiteral("switch"), {fifty, other});
-    run(QStringLiteral("commands"), {page_file(cases[1])});
+    run(QStringLiteral("commands"), {page_file(pages, cases[1])});
     return 0;
 }
