@@ -272,8 +272,7 @@ void Documents::saved_as(Document& doc, const QString& target) {
 // The text is taken over and let go once the editor holds it: a large file is not held twice while it is
 // coloured.
 void Documents::load_text(Document& doc, QString text) {
-    editor_.set_loaded_text(text);
-    text = QString();
+    editor_.set_loaded_text(std::move(text));
     editor_.set_save_point();
     doc.changed = false;  // loading is no edit
     if (ws_.window.highlight_on) colouring_.recolour_document();

@@ -34,8 +34,9 @@ public:
     virtual QString text_range(qsizetype start, qsizetype length) const { return text().mid(start, length); }
     // Replaces the whole text as one undo step; the caret goes to the start.
     virtual void set_text(const QString& text) = 0;
-    // Replaces the whole text with a file just read: no undo step, the caret at the start.
-    virtual void set_loaded_text(const QString& text) {
+    // Replaces the whole text with a file just read: no undo step, the caret at the start. The text is
+    // handed over, so that an editor may release it as it takes it in.
+    virtual void set_loaded_text(QString text) {
         set_text(text);
         clear_undo();
     }

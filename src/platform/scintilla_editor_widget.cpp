@@ -26,16 +26,6 @@ struct StyledRange {
 int utf16_units(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
 int utf8_length(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
 
-// The bytes text takes in UTF-8 (a lone surrogate becomes the three bytes of U+FFFD).
-qsizetype utf8_size(const QString& text) {
-    qsizetype size = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        size += u < 0x80 ? 1 : u < 0x800 ? 2 : QChar::isSurrogate(u) && !QChar::isHighSurrogate(u) ? 1 : 3;
-    }
-    return size;
-}
-
 // Walks the document's bytes forward, keeping the character position and the byte position in step.
 class Cursor {
 public:
@@ -148,24 +138,28 @@ QString ScintillaEditorWidget::text_range(qsizetype start, qsizetype length) con
     return QString::fromUtf8(bytes, to - from);
 }
 
-void ScintillaEditorWidget::set_loaded_text(const QString& text) {
-    // Nothing to undo is recorded (the control would keep a second copy of the text for it), the room is
-    // made once, and the text goes in a piece at a time rather than as one more whole copy.
+void ScintillaEditorWidget::set_loaded_text(QString text) {
+    // Nothing to undo is recorded (the control would keep a second copy of the text for it), and the text
+    // goes in a piece at a time from its end, each piece cut off the text once it is in: what the control
+    // takes (a byte of text and one of colour a character) the text gives back, so the two are never both
+    // whole. The room is not made beforehand: the control zero-fills it, which makes all of it resident.
     constexpr qsizetype piece = qsizetype(1) << 22;
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     SendScintilla(SCI_CLEARALL);
     // The caret goes to the start while the text is empty: showing the caret lays its line out, and a
     // line of megabytes takes seconds to lay out, once the colours are on it is soon enough.
     SendScintilla(SCI_GOTOPOS, 0L);
-    // With room to spare: the control grows its buffer when an insertion fills the room exactly.
-    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(utf8_size(text) + 4096));
-    for (qsizetype at = 0; at < text.size();) {
-        qsizetype n = std::min(piece, text.size() - at);
-        if (at + n < text.size() && text[at + n - 1].isHighSurrogate()) --n;  // a pair stays whole
-        const QByteArray bytes = QStringView(text).mid(at, n).toUtf8();
-        SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
-        at += n;
+    for (qsizetype end = text.size(); end > 0;) {
+        qsizetype at = std::max<qsizetype>(0, end - piece);
+        if (at > 0 && text[at].isLowSurrogate()) --at;  // a pair stays whole
+        const QByteArray bytes = QStringView(text).sliced(at, end - at).toUtf8();
+        SendScintilla(SCI_SETEMPTYSELECTION, 0UL);  // a NUL byte is text too: added with its length
+        SendScintilla(SCI_ADDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+        text.truncate(at);
+        text.squeeze();
+        end = at;
     }
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     report_edits();

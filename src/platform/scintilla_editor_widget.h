@@ -25,7 +25,7 @@ public:
     qsizetype length() const override;
     QString text_range(qsizetype start, qsizetype length) const override;
     void set_text(const QString& text) override;
-    void set_loaded_text(const QString& text) override;
+    void set_loaded_text(QString text) override;
 
     qsizetype selection_start() const override;
     qsizetype selection_length() const override;
