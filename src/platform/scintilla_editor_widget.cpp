@@ -56,10 +56,17 @@ private:
 
 }  // namespace
 
-// A document of the control; it lives as long as its owner does, shown or not.
+// A document of the control; it lives as long as its owner does, shown or not. It holds one reference to
+// the control's document, the control another while showing it. (QsciDocument adds a reference each time
+// a document it shows is put aside, and never takes it back: a page shown twice would never be freed.)
 class ScintillaText : public DocumentText {
 public:
-    QsciDocument document;
+    explicit ScintillaText(ScintillaEditorWidget& host) : host(host) {}
+    ~ScintillaText() override {
+        if (document) host.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
+    }
+    ScintillaEditorWidget& host;
+    void* document = nullptr;  // made when first shown
 };
 
 ScintillaEditorWidget::ScintillaEditorWidget(QWidget* parent) : QsciScintilla(parent) {
@@ -100,13 +107,18 @@ void ScintillaEditorWidget::prepare_document() {
         SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, utf16_index);
 }
 
-std::unique_ptr<DocumentText> ScintillaEditorWidget::new_text() { return std::make_unique<ScintillaText>(); }
+std::unique_ptr<DocumentText> ScintillaEditorWidget::new_text() { return std::make_unique<ScintillaText>(*this); }
 
 void ScintillaEditorWidget::show_text(DocumentText* text) {
     known_ = {};
     caret_byte_ = -1;
-    // A new QsciDocument becomes a fresh, empty document of the control when it is first shown.
-    setDocument(text ? static_cast<ScintillaText*>(text)->document : QsciDocument());
+    // A text shown for the first time, or none, gets a fresh, empty document of the control.
+    auto* shown = static_cast<ScintillaText*>(text);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, shown ? shown->document : nullptr);
+    if (shown && !shown->document) {
+        shown->document = SendScintillaPtrResult(SCI_GETDOCPOINTER);
+        SendScintilla(SCI_ADDREFDOCUMENT, 0UL, shown->document);
+    }
     prepare_document();
 }
 

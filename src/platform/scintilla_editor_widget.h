@@ -49,7 +49,7 @@ public:
     void undo() override;
     void redo() override;
     void clear_undo() override;
-    bool modified_since_save() const override { return isModified(); }
+    bool modified_since_save() const override { return SendScintilla(SCI_GETMODIFY) != 0; }
     void set_save_point() override { setModified(false); }
     void begin_undo_step() override { beginUndoAction(); }
     void end_undo_step() override { endUndoAction(); }
