@@ -3,6 +3,7 @@
 #include "core/progress_model.h"
 #include "tagdb/fixed_tables.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <utility>
@@ -96,7 +97,10 @@ bool is_control(char16_t c) { return (c < 0x20 && c != u'\t') || (c >= 0x7F && c
 
 void append_import_text(QStringView text, QString& out) {
     const ReferenceTable& refs = references();
-    out.reserve(out.size() + text.size() + 16);
+    // Room grows by doubling: the page is written a few characters a call, and room made to the exact size
+    // each time would copy the whole page on every call where the allocator cannot grow it in place.
+    if (const qsizetype needed = out.size() + text.size() + 16; out.capacity() < needed)
+        out.reserve(std::max(needed, 2 * out.capacity()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'&') {
