@@ -101,6 +101,7 @@ private:
     // and the report goes out once the key, click or call that made it is done.
     void listen_for_changes();
     void follow_caret();
+    void fit_position_cache();
     void change_coming(int position, int type, int length);
     void report_edits();
 
@@ -129,6 +130,7 @@ private:
     long changed_end_ = -1;
     bool report_posted_ = false;
     long caret_byte_ = -1;
+    long position_cache_ = 0;  // entries of the control's cache of measured stretches
     // A point of a long line whose byte and character positions are known; a change before it forgets it.
     struct KnownPoint {
         long line = -1;
