@@ -98,13 +98,22 @@ void ScintillaEditorWidget::follow_caret() {
 // The control lays out a changed line whole, measuring each stretch of one colour, and keeps the widths of
 // short stretches, which a long minified line repeats by the thousand ("<TD>", "HREF="): with room for all
 // of them a key on a 10 MB line costs a quarter of what it does with the control's 1024. The room follows
-// the text's size (an entry for every 8 bytes, 16 bytes an entry): a small page keeps the small cache.
+// the longest line loaded (an entry for every 8 bytes, 16 bytes an entry), and is kept for the other pages
+// open: pages of short lines keep the small cache.
 void ScintillaEditorWidget::fit_position_cache() {
     constexpr long fewest = 1024;
     constexpr long most = 1L << 20;
+    long longest = 0;
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    for (long line = 0, start = 0; line < lines; ++line) {
+        const long next = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
+        const long end = next < 0 ? SendScintilla(SCI_GETLENGTH) : next;
+        longest = std::max(longest, end - start);
+        start = end;
+    }
     long entries = fewest;
-    while (entries < most && entries * 8 < SendScintilla(SCI_GETLENGTH)) entries *= 2;
-    if (entries == position_cache_) return;
+    while (entries < most && entries * 8 < longest) entries *= 2;
+    if (entries <= position_cache_) return;
     position_cache_ = entries;
     SendScintilla(SCI_SETPOSITIONCACHE, static_cast<unsigned long>(entries));
 }
@@ -130,7 +139,6 @@ void ScintillaEditorWidget::show_text(DocumentText* text) {
         SendScintilla(SCI_ADDREFDOCUMENT, 0UL, shown->document);
     }
     prepare_document();
-    fit_position_cache();
 }
 
 QString ScintillaEditorWidget::text() const {

@@ -130,7 +130,7 @@ private:
     long changed_end_ = -1;
     bool report_posted_ = false;
     long caret_byte_ = -1;
-    long position_cache_ = 0;  // entries of the control's cache of measured stretches
+    long position_cache_ = 1024;  // entries of the control's cache of measured stretches
     // A point of a long line whose byte and character positions are known; a change before it forgets it.
     struct KnownPoint {
         long line = -1;
