@@ -112,7 +112,7 @@ private:
     QLabel* warning_ = nullptr;
     QTimer* timer_ = nullptr;
     QTimer* journal_timer_ = nullptr;
-    // Lines edited since typing last paused (from 0; -1 for none), coloured again when it pauses.
+    // What typing edited is coloured again when it pauses.
     QTimer* recolour_timer_ = nullptr;
     EditedSpan recolour_;  // the edits typing has made since the edited text was last coloured
     QElapsedTimer clock_;

@@ -92,9 +92,10 @@ void MemoryBuffer::scroll_lines(int n) {
 }
 
 void MemoryBuffer::apply_colours(const QList<ColourRun>& runs) {
-    for (const ColourRun& r : runs) characters_coloured += r.length;
-    for (const ColourRun& r : runs)
+    for (const ColourRun& r : runs) {
+        characters_coloured += r.length;
         for (qsizetype i = std::max<qsizetype>(r.start, 0); i < std::min(r.start + r.length, text_.size()); ++i) colours_[i] = r.colour;
+    }
 }
 
 ColourValue MemoryBuffer::colour_at(qsizetype position) const {

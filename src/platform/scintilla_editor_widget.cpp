@@ -105,7 +105,7 @@ void ScintillaEditorWidget::fit_position_cache() {
     constexpr long most = 1L << 20;
     long longest = 0;
     const long lines = SendScintilla(SCI_GETLINECOUNT);
-    for (long line = 0, start = 0; line < lines; ++line) {
+    for (long line = 0, start = 0; line < lines && longest < most * 8; ++line) {
         const long next = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
         const long end = next < 0 ? SendScintilla(SCI_GETLENGTH) : next;
         longest = std::max(longest, end - start);

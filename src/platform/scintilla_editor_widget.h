@@ -8,7 +8,6 @@
 #include "platform/editor_buffer.h"
 #include "platform/text_codec.h"
 
-#include <Qsci/qscidocument.h>
 #include <Qsci/qsciscintilla.h>
 #include <QHash>
 #include <vector>
