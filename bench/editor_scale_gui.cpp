@@ -7,6 +7,7 @@
 #include "app/edit_text_widget.h"
 #include "app/master_window.h"
 #include "app/workspace.h"
+#include "platform/large_blocks.h"
 #include "platform/scripted_dialogs.h"
 #include "settings/settings_store.h"
 
@@ -168,6 +169,7 @@ int run_case(const QString& name, const QStringList& files) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    map_large_blocks_apart();  // as the editor does
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() >= 3 && args[0] == QLatin1String("--case")) return run_case(args[1], args.mid(2));

@@ -3,6 +3,7 @@
 #include "app/preview_pane_widget.h"
 #include "app/workspace.h"
 #include "platform/app_info.h"
+#include "platform/large_blocks.h"
 #include "platform/paths.h"
 #include "platform/qt_dialog.h"
 #include "settings/settings_store.h"
@@ -44,6 +45,7 @@ bool answered_on_terminal(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (answered_on_terminal(argc, argv)) return 0;
+    tamsel::map_large_blocks_apart();
     // The browser engine of the preview shares the window's graphics context and learns the preview's
     // address scheme; both must be said before the application exists. Its sandbox cannot run as root, so only then is it switched off.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,5 +1,6 @@
 #include "platform/scintilla_editor_widget.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <algorithm>
 #include <cstdlib>
@@ -146,7 +147,10 @@ QString ScintillaEditorWidget::text() const {
     return QString::fromUtf8(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
 }
 
-qsizetype ScintillaEditorWidget::length() const { return to_char(SendScintilla(SCI_GETLENGTH)); }
+// The index of line starts has one entry past the last line: the length, without counting a long last line.
+qsizetype ScintillaEditorWidget::length() const {
+    return SendScintilla(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(SendScintilla(SCI_GETLINECOUNT)), utf16_index);
+}
 
 void ScintillaEditorWidget::set_text(const QString& text) {
     // QsciScintilla::setText forgets the undo history; the control's own messages keep it, as one step.
@@ -416,6 +420,15 @@ void ScintillaEditorWidget::redo() {
 void ScintillaEditorWidget::clear_undo() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
 
 // Batches nest (a generator's step inside a long operation): the outermost pair freezes and thaws.
+// QsciScintilla answers being switched off or on (begin_batch, end_batch) by giving the plain style the
+// palette's colours. A style change makes the control throw away every width it has measured, so a long
+// line was measured whole again after each colouring: twice more while a 10 MB line opened, a second each.
+// The control keeps its colours while it is off for a moment.
+void ScintillaEditorWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) QsciScintillaBase::changeEvent(event);
+    else QsciScintilla::changeEvent(event);
+}
+
 void ScintillaEditorWidget::begin_batch() {
     if (batch_depth_++ > 0) return;
     had_focus_ = hasFocus();

@@ -93,6 +93,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -103,6 +105,8 @@ private:
     void fit_position_cache();
     void change_coming(int position, int type, int length);
     void report_edits();
+    bool types_on_long_line(const QKeyEvent& event) const;
+    void show_typed_caret();
 
     long walk_units(long from, qsizetype units) const;
     qsizetype to_char_on_line(long line, long line_byte, qsizetype line_char, long byte) const;
@@ -129,6 +133,7 @@ private:
     long changed_end_ = -1;
     bool report_posted_ = false;
     long caret_byte_ = -1;
+    bool caret_to_show_ = false;  // typed on a long line; the view follows once the keys waiting are in
     long position_cache_ = 1024;  // entries of the control's cache of measured stretches
     // A point of a long line whose byte and character positions are known; a change before it forgets it.
     struct KnownPoint {

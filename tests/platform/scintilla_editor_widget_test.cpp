@@ -113,6 +113,9 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(edit.text(), memory.text());
+        // The length comes from the index of line starts; the long line last, it must still count characters.
+        edit.set_loaded_text(line);
+        QCOMPARE(edit.length(), line.size());
     }
 
     // A stretch of the text gets its colours in one pass, the same as in the memory buffer.
