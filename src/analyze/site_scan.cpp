@@ -28,7 +28,7 @@ QString filed_name(const SiteFile& file, const QString& stdin_name) {
 }
 
 ScannedFiles scan_files(const QList<SiteFile>& files, const TagDatabase& db, AnalyzeMode mode, ProgressModel& progress,
-                        const QString& standard_input, const QString& stdin_name) {
+                        const QString& standard_input, const QString& stdin_name, Links links) {
     std::vector<Checked> checked(static_cast<std::size_t>(files.size()));
     std::atomic<qsizetype> next{0};
     std::atomic<int> done{0};
@@ -39,6 +39,7 @@ ScannedFiles scan_files(const QList<SiteFile>& files, const TagDatabase& db, Ana
         ResultList results;
         MetaSlots metas;
         MarkupScanner scanner(db, results, metas, mode);
+        scanner.collect_links = links == Links::read;
         for (qsizetype i = next++; i < files.size(); i = next++) {
             const SiteFile& f = files[i];
             if (f.scanned) {

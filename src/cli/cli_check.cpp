@@ -112,7 +112,10 @@ int run_check(const QStringList& args) {
     // A page named "-" is read from standard input, once however often it is named.
     QString standard_input;
     if (options.paths.contains(QStringLiteral("-"))) standard_input = decode_document(read_standard_input()).text;
-    ScannedFiles scanned_files = scan_files(files, ws.db, options.mode, progress, standard_input, stdin_name);
+    // Links are results of their own: only --records shows them. A help check files a frame target it
+    // finds beside a link as a problem, so it reads them always.
+    const Links links = options.records || options.mode == AnalyzeMode::help_check ? Links::read : Links::left_out;
+    ScannedFiles scanned_files = scan_files(files, ws.db, options.mode, progress, standard_input, stdin_name, links);
     ws.results = std::move(scanned_files.results);
     const std::vector<bool>& read = scanned_files.read;
     progress.close_progress();
