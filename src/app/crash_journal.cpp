@@ -32,7 +32,11 @@ void CrashJournal::start(Documents& documents) {
         const Answer answer = ws_.dialogs.message_box(
             {text, app_title, Buttons::YesNo, Icon::Question, {QStringLiteral("Recover"), QStringLiteral("Discard")}});
         if (answer == Answer::Yes) {
-            if (!documents.open_unsaved(entry.path, DecodedText{entry.text, entry.encoding, entry.line_ends})) continue;
+            DecodedText kept;
+            kept.text = entry.text;
+            kept.encoding = entry.encoding;
+            kept.line_ends = entry.line_ends;
+            if (!documents.open_unsaved(entry.path, kept)) continue;
             // This run keeps the text before the old entry goes.
             write_active();
             seen_edits_ = ws_.window.edits;

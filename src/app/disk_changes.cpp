@@ -68,7 +68,7 @@ void Documents::reload(int index) {
     if (!read_file(doc.path, file)) return;
     const qsizetype caret = editor_.selection_start();
     const int top = editor_.first_visible_line();
-    load_text(doc, std::move(file.text));
+    load_text(doc, std::move(file));
     doc.encoding = file.encoding;
     doc.line_ends = file.line_ends;
     doc.binary = file.binary;

@@ -58,7 +58,7 @@ bool Documents::new_from_choice(const QString& choice, const QString& template_f
     if (from_template && (template_file.isEmpty() || !read_file(template_file, tpl))) return false;
     if (!new_document(kind->extension.toString())) return false;
     if (from_template) {
-        editor_.set_text(tpl.text);
+        editor_.set_text(tpl.whole_text());
         ws_.documents.active()->line_ends = tpl.line_ends;
         ws_.mark_changed();
     }
@@ -81,7 +81,7 @@ bool Documents::read_file(const QString& path, DecodedText& out) {
         show_error(path + QStringLiteral(": ") + f.errorString());
         return false;
     }
-    out = decode_document(f.readAll());
+    out = decode_for_editor(f.readAll());
     if (f.error() != QFileDevice::NoError) {
         show_error(path + QStringLiteral(": ") + f.errorString());
         return false;
@@ -177,7 +177,7 @@ bool Documents::activate(int index, Activate mode, DecodedText* file_text) {
     if (mode == Activate::file) {
         DecodedText read;
         if (!file_text) file_text = read_file(doc.path, read) ? &read : nullptr;
-        load_text(doc, file_text ? std::move(file_text->text) : QString());
+        load_text(doc, file_text ? std::move(*file_text) : DecodedText());
     }
     show_document_commands(ws_.commands, true);
     editor_.set_selection(doc.sel_start, doc.sel_length);
@@ -271,8 +271,9 @@ void Documents::saved_as(Document& doc, const QString& target) {
 
 // The text is taken over and let go once the editor holds it: a large file is not held twice while it is
 // coloured.
-void Documents::load_text(Document& doc, QString text) {
-    editor_.set_loaded_text(std::move(text));
+void Documents::load_text(Document& doc, DecodedText file) {
+    if (!file.utf8.isEmpty()) editor_.set_loaded_utf8(std::move(file.utf8));
+    else editor_.set_loaded_text(std::move(file.text));
     editor_.set_save_point();
     doc.changed = false;  // loading is no edit
     if (ws_.window.highlight_on) colouring_.recolour_document();

@@ -85,7 +85,7 @@ private:
     void saved_as(Document& doc, const QString& target);
     void reload(int index);
     // Puts text into the editor as the saved text of doc: no undo, unchanged, coloured afresh.
-    void load_text(Document& doc, QString text);
+    void load_text(Document& doc, DecodedText file);
     // The tab of document index (from 1), with the "*" of a changed document.
     void show_tab(int index);
 

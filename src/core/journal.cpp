@@ -81,7 +81,7 @@ ReadResult read_entry(const QString& path, JournalEntry* entry) {
     entry->encoding = encoding_codes[encoding];
     entry->line_ends = line_end_codes[line_ends];
     entry->written = QDateTime::fromMSecsSinceEpoch(written);
-    entry->text = QString::fromUtf8(text);
+    entry->text = decode_utf8(text);
     return ReadResult::Ok;
 }
 

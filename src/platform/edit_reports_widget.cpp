@@ -141,14 +141,14 @@ QVariant ScintillaEditorWidget::inputMethodQuery(Qt::InputMethodQuery query) con
     } range{from, to, bytes.data()};
     SendScintilla(SCI_GETTEXTRANGE, 0UL, &range);
     bytes.chop(1);
-    const QString before = QString::fromUtf8(bytes.constData(), caret - from);
-    const QString after = QString::fromUtf8(bytes.constData() + (caret - from), to - caret);
+    const QString before = decode_utf8(QByteArrayView(bytes.constData(), caret - from));
+    const QString after = decode_utf8(QByteArrayView(bytes.constData() + (caret - from), to - caret));
     switch (query) {
     case Qt::ImCursorPosition: return before.size();
     case Qt::ImAnchorPosition: {
         const long anchor = send(SCI_GETANCHOR);
         if (anchor < from || anchor > to) return before.size();
-        return QString::fromUtf8(bytes.constData(), anchor - from).size();
+        return decode_utf8(QByteArrayView(bytes.constData(), anchor - from)).size();
     }
     case Qt::ImTextBeforeCursor: return before;
     case Qt::ImTextAfterCursor: return after;

@@ -2,6 +2,8 @@
 // The document text as logic sees it. Every piece of logic that reads or changes the editor text talks to
 // this interface: MemoryBuffer (a QString) serves the command line and the tests, the QScintilla adapter the
 // editor. Positions and lengths are characters of the text as the buffer holds it; lines count from 0.
+#include "platform/text_codec.h"
+
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -40,6 +42,8 @@ public:
         set_text(text);
         clear_undo();
     }
+    // The same for a file whose text is valid UTF-8, handed over as its bytes.
+    virtual void set_loaded_utf8(QByteArray bytes) { set_loaded_text(decode_utf8(bytes)); }
 
     virtual qsizetype selection_start() const = 0;
     virtual qsizetype selection_length() const = 0;

@@ -144,7 +144,7 @@ void ScintillaEditorWidget::show_text(DocumentText* text) {
 
 QString ScintillaEditorWidget::text() const {
     const long total = SendScintilla(SCI_GETLENGTH);
-    return QString::fromUtf8(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    return decode_utf8(QByteArrayView(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total));
 }
 
 // The index of line starts has one entry past the last line: the length, without counting a long last line.
@@ -170,20 +170,44 @@ QString ScintillaEditorWidget::text_range(qsizetype start, qsizetype length) con
     if (to <= from) return {};
     // The document's bytes in place, without the copy SCI_GETTEXTRANGE makes.
     const auto* bytes = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
-    return QString::fromUtf8(bytes, to - from);
+    return decode_utf8(QByteArrayView(bytes, to - from));
+}
+
+// Nothing to undo is recorded while a file goes in: the control would keep a second copy of the text for
+// it. The caret goes to the start while the text is empty: showing the caret lays its line out, and a line
+// of megabytes takes seconds to lay out; once the colours are on it is soon enough.
+void ScintillaEditorWidget::begin_loading() {
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_GOTOPOS, 0L);
+}
+
+void ScintillaEditorWidget::end_loading() {
+    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
+    fit_position_cache();
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    report_edits();
+}
+
+// The bytes go in at once, into room made for them and for some typing after them: room made to the byte
+// would be made again, text and colours copied whole, at the first key.
+void ScintillaEditorWidget::set_loaded_utf8(QByteArray bytes) {
+    begin_loading();
+    const qsizetype room = bytes.size() + std::min<qsizetype>(bytes.size() / 8, 1 << 20) + 4096;
+    SendScintilla(SCI_ALLOCATE, static_cast<unsigned long>(room));
+    SendScintilla(SCI_ADDTEXT, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    bytes = QByteArray();
+    end_loading();
 }
 
 void ScintillaEditorWidget::set_loaded_text(QString text) {
-    // Nothing to undo is recorded (the control would keep a second copy of the text for it), and the text
-    // goes in a piece at a time from its end, each piece cut off the text once it is in: what the control
-    // takes (a byte of text and one of colour a character) the text gives back, so the two are never both
-    // whole. The room is not made beforehand: the control zero-fills it, which makes all of it resident.
+    // The text goes in a piece at a time from its end, each piece cut off the text once it is in: what the
+    // control takes (a byte of text and one of colour a character) the text gives back, so the two are
+    // never both whole. The room is not made beforehand: the control zero-fills it, which makes all of it
+    // resident.
     constexpr qsizetype piece = qsizetype(1) << 22;
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(SCI_CLEARALL);
-    // The caret goes to the start while the text is empty: showing the caret lays its line out, and a
-    // line of megabytes takes seconds to lay out, once the colours are on it is soon enough.
-    SendScintilla(SCI_GOTOPOS, 0L);
+    begin_loading();
     for (qsizetype end = text.size(); end > 0;) {
         qsizetype at = std::max<qsizetype>(0, end - piece);
         if (at > 0 && text[at].isLowSurrogate()) --at;  // a pair stays whole
@@ -194,11 +218,7 @@ void ScintillaEditorWidget::set_loaded_text(QString text) {
         text.squeeze();
         end = at;
     }
-    SendScintilla(SCI_SETEMPTYSELECTION, 0UL);
-    fit_position_cache();
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
-    report_edits();
+    end_loading();
 }
 
 // The byte position units UTF-16 code units away from the byte position from (back for negative units),
@@ -275,7 +295,12 @@ void ScintillaEditorWidget::set_selection(qsizetype start, qsizetype length) {
     SendScintilla(SCI_SETSEL, to_byte(start), to_byte(start + length));
 }
 
-QString ScintillaEditorWidget::selected_text() const { return selectedText(); }
+QString ScintillaEditorWidget::selected_text() const {
+    const long from = SendScintilla(SCI_GETSELECTIONSTART);
+    const long to = SendScintilla(SCI_GETSELECTIONEND);
+    if (to <= from) return {};
+    return decode_utf8(QByteArrayView(reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from)), to - from));
+}
 
 void ScintillaEditorWidget::replace_selection(const QString& text) {
     replaceSelectedText(text);

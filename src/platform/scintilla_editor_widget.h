@@ -25,6 +25,7 @@ public:
     QString text_range(qsizetype start, qsizetype length) const override;
     void set_text(const QString& text) override;
     void set_loaded_text(QString text) override;
+    void set_loaded_utf8(QByteArray bytes) override;
 
     qsizetype selection_start() const override;
     qsizetype selection_length() const override;
@@ -105,6 +106,8 @@ private:
     void fit_position_cache();
     void change_coming(int position, int type, int length);
     void report_edits();
+    void begin_loading();
+    void end_loading();
     bool types_on_long_line(const QKeyEvent& event) const;
     void show_typed_caret();
 

@@ -109,6 +109,25 @@ DecodedText decode_document(const QByteArray& bytes) {
     return result;
 }
 
+QString DecodedText::whole_text() const { return utf8.isEmpty() ? text : decode_utf8(utf8); }
+
+QString decode_utf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, keep_marks | QStringDecoder::Flag::Stateless);
+    return utf8.decode(bytes);
+}
+
+DecodedText decode_for_editor(QByteArray bytes) {
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (utf16_by_mark(bytes) || !QByteArrayView(bytes).sliced(bom ? 3 : 0).isValidUtf8()) return decode_document(bytes);
+    DecodedText result;
+    result.binary = nul_near_start(bytes);
+    result.encoding = bom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
+    if (bom) bytes.remove(0, 3);
+    result.line_ends = detect_line_ends(QByteArrayView(bytes));
+    result.utf8 = std::move(bytes);
+    return result;
+}
+
 namespace {
 
 // Where a UTF-8 sequence that the end of bytes cuts short begins, or the size when none is cut short.
@@ -230,13 +249,21 @@ QString encoding_name(TextEncoding encoding) {
     return QStringLiteral("UTF-8");
 }
 
-LineEnds detect_line_ends(const QString& text) {
+namespace {
+
+template <typename Text>
+LineEnds first_line_end(const Text& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n') return LineEnds::Lf;
-        if (text[i] == u'\r') return (i + 1 < text.size() && text[i + 1] == u'\n') ? LineEnds::CrLf : LineEnds::Cr;
+        if (text[i] == '\n') return LineEnds::Lf;
+        if (text[i] == '\r') return (i + 1 < text.size() && text[i + 1] == '\n') ? LineEnds::CrLf : LineEnds::Cr;
     }
     return LineEnds::CrLf;
 }
+
+}  // namespace
+
+LineEnds detect_line_ends(const QString& text) { return first_line_end(text); }
+LineEnds detect_line_ends(QByteArrayView bytes) { return first_line_end(bytes); }
 
 QString line_end_text(LineEnds ends) {
     switch (ends) {

@@ -18,6 +18,11 @@ struct DecodedText {
     LineEnds line_ends = LineEnds::CrLf;
     // NUL bytes in the first binary_probe bytes of a file that is not UTF-16: most likely no text at all.
     bool binary = false;
+    // Set instead of text by decode_for_editor when the file is UTF-8: its bytes after any byte-order mark.
+    QByteArray utf8;
+
+    // The text, whichever way it is held.
+    QString whole_text() const;
 };
 
 constexpr qsizetype binary_probe = 8192;
@@ -31,6 +36,13 @@ int code_1252(QChar c);
 // Decodes a document: UTF-16 when a byte-order mark says so and the rest is whole UTF-16, UTF-8 when the
 // bytes are valid UTF-8, otherwise Windows-1252. Each of them gives the same bytes back when encoded.
 DecodedText decode_document(const QByteArray& bytes);
+// UTF-8 bytes as characters, every one of them: QString::fromUtf8 drops a U+FEFF standing first, which in
+// a page is a character like any other (a second byte-order mark, a no-width space) and must survive.
+QString decode_utf8(QByteArrayView bytes);
+// A document as the editor takes it: valid UTF-8 keeps its bytes (in utf8, the text left empty), since the
+// editor holds UTF-8 itself and a large page is then never held as UTF-16 beside them; anything else is
+// decoded as decode_document decodes it.
+DecodedText decode_for_editor(QByteArray bytes);
 // The file at path decoded as decode_document decodes its bytes, read in blocks so that a large file is not
 // held twice (as bytes and as text); size is set to the file's length. Empty when the file cannot be read.
 std::optional<DecodedText> read_document(const QString& path, qint64* size, qsizetype block = 1 << 20);
@@ -49,6 +61,7 @@ QString encoding_name(TextEncoding encoding);
 
 // The line-end style a text uses most at its first line end (CR LF when it has none).
 LineEnds detect_line_ends(const QString& text);
+LineEnds detect_line_ends(QByteArrayView bytes);
 QString line_end_text(LineEnds ends);
 
 }  // namespace tamsel

@@ -14,22 +14,30 @@ using test::SessionFixture;
 class DiskFilesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void utf16_pages_are_saved_back_as_utf16_data() {
+    void pages_are_saved_back_in_their_encoding_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("little-endian")
-            << QByteArray("\xFF\xFEh\0\r\0\n\0", 8) << QByteArray("\xFF\xFEh\0!\0\r\0\n\0", 10);
-        QTest::newRow("big-endian") << QByteArray("\xFE\xFF\0h\0\r\0\n", 8) << QByteArray("\xFE\xFF\0h\0!\0\r\0\n", 10);
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");  // with "!" typed before the line end
+        QTest::newRow("utf-16 little-endian")
+            << QByteArray("\xFF\xFEh\0\r\0\n\0", 8) << "h\r\n" << QByteArray("\xFF\xFEh\0!\0\r\0\n\0", 10);
+        QTest::newRow("utf-16 big-endian")
+            << QByteArray("\xFE\xFF\0h\0\r\0\n", 8) << "h\r\n" << QByteArray("\xFE\xFF\0h\0!\0\r\0\n", 10);
+        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9\n") << QString::fromUtf16(u"caf\u00E9\n") << QByteArray("caf\xC3\xA9!\n");
+        QTest::newRow("utf-8, a second byte-order mark is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFh\r\n")
+                                                                  << QChar(0xFEFF) + QStringLiteral("h\r\n")
+                                                                  << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFh!\r\n");
+        QTest::newRow("windows-1252") << QByteArray("caf\xE9\r\n") << QString::fromUtf16(u"caf\u00E9\r\n") << QByteArray("caf\xE9!\r\n");
     }
-    void utf16_pages_are_saved_back_as_utf16() {
+    void pages_are_saved_back_in_their_encoding() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
         QFETCH(QByteArray, saved);
         SessionFixture f;
         f.start();
-        const QString page = f.doc(QStringLiteral("wide.htm"), bytes);
+        const QString page = f.doc(QStringLiteral("page.htm"), bytes);
         QVERIFY(f.files().open_document(page, false));
-        QCOMPARE(f.editor().text(), QStringLiteral("h\r\n"));
-        f.editor().set_selection(1, 0);
+        QCOMPARE(f.editor().text(), text);
+        f.editor().set_selection(text.size() - (text.endsWith(QLatin1String("\r\n")) ? 2 : 1), 0);
         f.type(QStringLiteral("!"));
         f.dispatch(QStringLiteral("id_File_Save"));
         QCOMPARE(read_bytes(page), saved);

@@ -25,8 +25,10 @@ std::size_t bytes_in_use() {
     return info.uordblks + info.hblkhd;
 }
 
-// Two bytes, three bytes, four bytes (two UTF-16 units), CR LF, LF and a lone CR.
-const QString mixed = QString::fromUtf8("caf\xC3\xA9 <B>\xE2\x82\xAC</B>\r\n\xF0\x9F\x98\x80 x\ny\rz <I>end</I>");
+// Two bytes, three bytes, four bytes (two UTF-16 units), CR LF, LF and a lone CR; a U+FEFF first and
+// another further on, which a conversion from UTF-8 must keep wherever a stretch begins.
+const QString mixed = QString::fromUtf16(u"\uFEFF") +
+                      QString::fromUtf8("caf\xC3\xA9 <B>\xE2\x82\xAC</B>\r\n\xF0\x9F\x98\x80 x\xEF\xBB\xBF\ny\rz <I>end</I>");
 
 }  // namespace
 
@@ -57,7 +59,7 @@ private Q_SLOTS:
     void positions_are_characters_data() {
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("length");
-        for (const auto& [start, length] : {std::pair{0, 4}, {3, 2}, {6, 3}, {11, 6}, {17, 3}, {19, 4}, {24, 0}, {0, 33}})
+        for (const auto& [start, length] : {std::pair{0, 4}, {3, 2}, {6, 3}, {11, 6}, {17, 3}, {19, 4}, {20, 3}, {24, 0}, {0, 35}})
             QTest::newRow(qPrintable(QStringLiteral("%1+%2").arg(start).arg(length))) << start << length;
     }
     void positions_are_characters() {
@@ -158,6 +160,18 @@ private Q_SLOTS:
         edit.apply_colours({{0, 2, 0x123456}});
         memory.apply_colours({{0, 2, 0x123456}});
         QCOMPARE(edit.colour_runs(), memory.colour_runs());
+    }
+
+    // A file taken as UTF-8 bytes reads as the same text taken as characters, a NUL byte included.
+    void utf8_bytes_load_as_their_text() {
+        const QString text = mixed + QChar(0) + QStringLiteral("after");
+        ScintillaEditorWidget edit;
+        edit.set_loaded_utf8(text.toUtf8());
+        QCOMPARE(edit.text(), text);
+        QCOMPARE(edit.length(), text.size());
+        QCOMPARE(edit.selection_start(), 0);
+        QVERIFY(!edit.can_undo());
+        QVERIFY(!edit.modified_since_save());
     }
 
     void loaded_text_cannot_be_undone() {

@@ -136,6 +136,26 @@ private Q_SLOTS:
         QVERIFY(!read_document(dir.filePath("missing.htm"), &size).has_value());
     }
 
+    // The editor's decoding keeps UTF-8 as its bytes, and must tell all that decoding tells.
+    void the_editor_decodes_as_documents_decode_data() {
+        files_read_in_blocks_decode_as_whole_data();
+        QTest::newRow("lf line ends") << QByteArray("a\nb\r\n");
+        QTest::newRow("cr line ends after a byte-order mark") << QByteArray("\xEF\xBB\xBF" "a\rb");
+        QTest::newRow("a surrogate written as utf-8 is no utf-8") << QByteArray("a\xED\xA0\x80");
+    }
+    void the_editor_decodes_as_documents_decode() {
+        QFETCH(QByteArray, bytes);
+        const DecodedText whole = decode_document(bytes);
+        const DecodedText editor = decode_for_editor(bytes);
+        QCOMPARE(editor.whole_text(), whole.text);
+        QCOMPARE(int(editor.encoding), int(whole.encoding));
+        QCOMPARE(int(editor.line_ends), int(whole.line_ends));
+        QCOMPARE(editor.binary, whole.binary);
+        const bool utf8 = whole.encoding == TextEncoding::Utf8 || whole.encoding == TextEncoding::Utf8Bom;
+        QCOMPARE(editor.utf8.isEmpty(), !utf8 || whole.text.isEmpty());
+        if (!editor.utf8.isEmpty()) QVERIFY(editor.text.isEmpty());
+    }
+
     void binary_files_are_told_by_nul_bytes_near_the_start_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("binary");
