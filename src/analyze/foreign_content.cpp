@@ -37,6 +37,10 @@ void ForeignContent::clear() {
 
 bool ForeignContent::is_html(const QString& name, bool closing, bool self_closed, QStringView tag,
                              bool html_open) {
+    if (open_.isEmpty()) {  // the page is HTML here; only a drawing or a formula that begins changes that
+        if (!closing && !self_closed && opens_foreign_content(name)) push(name, true, false);
+        return true;
+    }
     if (closing) {
         // An end tag closes the innermost open element of its name and everything opened inside it; the end
         // tag of an HTML element around the drawing closes the drawing too.

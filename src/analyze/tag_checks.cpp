@@ -87,8 +87,13 @@ QString TagChecker::name_form(const QString& text, const TagFacts& facts) const 
 }
 
 const TagChecker::TagFacts& TagChecker::facts_of(const QString& upper_name) {
+    if (const TagFacts* const* recent = recent_facts_.find(upper_name)) return **recent;
     auto found = facts_.constFind(upper_name);
-    if (found != facts_.cend()) return *found;
+    if (found != facts_.cend()) {
+        recent_facts_.remember(upper_name, &*found);
+        return *found;
+    }
+    recent_facts_.clear();  // the hash may move its values as it grows
     TagFacts facts;
     facts.index = db_.lookup_tag(upper_name);
     if (facts.index >= 1) {

@@ -49,6 +49,7 @@ private:
     TagList& tags_;
     ProblemReporter& reporter_;
     QHash<QString, TagFacts> facts_;
+    RecentNames<const TagFacts*> recent_facts_;  // into facts_; forgotten when it grows
     // Per tag, kept between tags so that their storage is reused.
     QString upper_;                      // the attribute name being checked, upper-cased
     QList<QStringView> seen_;            // attribute names of a tag that requires some

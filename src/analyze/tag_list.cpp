@@ -11,13 +11,18 @@ void TagList::clear() {
     entries_.reserve(101);
     names_.clear();
     ids_.clear();
+    recent_ids_.clear();
     closing_.clear();
     open_.clear();
 }
 
 int TagList::name_id(const QString& name) {
+    if (const int* recent = recent_ids_.find(name)) return *recent;
     const auto found = ids_.constFind(name);
-    if (found != ids_.cend()) return *found;
+    if (found != ids_.cend()) {
+        recent_ids_.remember(name, *found);
+        return *found;
+    }
     const int id = static_cast<int>(names_.size());
     names_.append(name);
     closing_.append(name.startsWith(QLatin1String("</")));

@@ -1,6 +1,7 @@
 #pragma once
 // The tags of one page that take part in nesting (closing tag required), in order, and the pair analysis
 // at the end of the page: unclosed and unopened tags, tags inside the title, tangled pairs.
+#include "analyze/recent_names.h"
 #include "analyze/result_list.h"
 
 #include <QHash>
@@ -61,6 +62,7 @@ private:
     // open, the last one last.
     QStringList names_;
     QHash<QString, int> ids_;
+    RecentNames<int> recent_ids_;
     QList<bool> closing_;
     QList<QList<int>> open_;
 };
