@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
     t.restart();
     const qsizetype out_size = cleanup.format(config, LineEnds::Lf).size();
     const double format_s = t.nsecsElapsed() / 1e9;
-    std::printf("page: %lld token lines, %d errors, %lld characters out\n", static_cast<long long>(cleanup.tokens().lines.size()),
+    std::printf("page: %lld token lines, %d errors, %lld characters out\n", static_cast<long long>(cleanup.tokens().size()),
                 results.error_count, static_cast<long long>(out_size));
     report("scan in cleanup mode", mb, scan_s);
     report("formatter", mb, format_s);

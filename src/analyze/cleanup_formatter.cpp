@@ -79,7 +79,7 @@ QString with_upper_name(QStringView tag, const TagName& name) {
 }
 
 bool spans_fit(const TokenStream& t) {
-    if (t.spans.isEmpty() || t.spans.size() != t.lines.size()) return false;
+    if (t.spans.isEmpty() || t.spans.size() != t.size()) return false;
     qsizetype previous_end = 0;
     for (const TokenSpan& s : t.spans) {
         if (s.begin < previous_end || s.end < s.begin || s.end > t.page.size()) return false;
@@ -150,7 +150,7 @@ QString CleanupFormatter::run(ProgressModel* progress) {
     javascript_ = tokens_.javascript;
     // Indentation and CR LF make the result somewhat longer than the page.
     out_.reserve(tokens_.page.size() + tokens_.page.size() / 4);
-    const qsizetype count = tokens_.lines.size();
+    const qsizetype count = tokens_.size();
     if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
     for (qsizetype i = 0; i < count;) {
         const qsizetype next = format_token(i);
@@ -169,7 +169,7 @@ QString CleanupFormatter::run(ProgressModel* progress) {
 }
 
 qsizetype CleanupFormatter::format_token(qsizetype i) {
-    const QStringView line = tokens_.lines[i];
+    const QStringView line = tokens_.line(i);
     if (is_tag_line(line)) return format_tag_token(i);
     switch (segment_) {
     case Segment::text:
@@ -206,7 +206,7 @@ bool CleanupFormatter::is_tag_line(QStringView line) const {
 
 qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     end_segment();
-    const QStringView line = tokens_.lines[i];
+    const QStringView line = tokens_.line(i);
     if (has_spans_ && (line.startsWith(u"<%") || line.startsWith(u"<?"))) return append_server_block(i);
     const QStringView tag = tag_text(i);
     TagName& name = current_name_;
@@ -254,7 +254,7 @@ void CleanupFormatter::enter_segment_of(QStringView tag) {
 // The element from its opening to its closing tag on lines of its own, its content as the page has it.
 qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& element) {
     const qsizetype end = verbatim_end(i, element);
-    const qsizetype count = tokens_.lines.size();
+    const qsizetype count = tokens_.size();
     QString piece = cased(tag_text(i));
     if (has_spans_) {
         const qsizetype from = tokens_.spans[i].end;
@@ -264,7 +264,7 @@ qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& 
     } else {
         for (qsizetype k = i + 1; k < end; ++k) {  // as near as lines allow
             if (k > i + 1) piece.append(QLatin1Char('\n'));
-            piece.append(tokens_.lines[k]);
+            piece.append(tokens_.line(k));
         }
     }
     if (end < count) piece.append(cased(tag_text(end)));
@@ -276,12 +276,12 @@ qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& 
 
 // The index of the tag that closes the element opened at i, or the count of lines when nothing closes it.
 qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& element) const {
-    const qsizetype count = tokens_.lines.size();
+    const qsizetype count = tokens_.size();
     if (element.ending == Ending::never) return count;
     int depth = 0;
     TagName t;
     for (qsizetype k = i + 1; k < count; ++k) {
-        const QStringView line = tokens_.lines[k];
+        const QStringView line = tokens_.line(k);
         if (!line.startsWith(QLatin1Char('<'))) continue;
         read_tag_name(line, t);
         if (t.name != element.name) continue;
@@ -303,7 +303,7 @@ qsizetype CleanupFormatter::append_server_block(qsizetype i) {
     const qsizetype close = page.indexOf(mark, begin + 2);
     const qsizetype end = close < 0 ? page.size() : close + 2;
     qsizetype next = i + 1;
-    while (next < tokens_.lines.size() && tokens_.spans[next].begin < end) ++next;
+    while (next < tokens_.size() && tokens_.spans[next].begin < end) ++next;
     segment_ = Segment::text;
     join_line(QStringView(page).mid(begin, end - begin), blank_before(i));
     page_taken_ = end;
@@ -337,9 +337,9 @@ bool CleanupFormatter::blank_before(qsizetype i) const {
 // them in the page. That blank keeps the two apart, and a line break stands in for it; the blank after any
 // other tag may go, as the line break that ends the text before the tag separates just as well.
 bool CleanupFormatter::after_empty_element(qsizetype i) const {
-    if (!blank_before(i) || !tokens_.lines[i - 1].startsWith(QLatin1Char('<'))) return false;
+    if (!blank_before(i) || !tokens_.line(i - 1).startsWith(QLatin1Char('<'))) return false;
     TagName& name = next_name_;
-    read_tag_name(tokens_.lines[i - 1], name);
+    read_tag_name(tokens_.line(i - 1), name);
     if (name.closing || name.name == u"!") return false;
     const TagRecord* record = record_of(name.name);
     return record && !record->is_container();
@@ -351,8 +351,8 @@ bool CleanupFormatter::after_empty_element(qsizetype i) const {
 // line break only stands in for what the page has.
 bool CleanupFormatter::runs_on(qsizetype i) const {
     if (!has_spans_) return false;
-    for (qsizetype k = i + 1; k < tokens_.lines.size() && !blank_before(k); ++k) {
-        const QStringView line = tokens_.lines[k];
+    for (qsizetype k = i + 1; k < tokens_.size() && !blank_before(k); ++k) {
+        const QStringView line = tokens_.line(k);
         if (!line.startsWith(QLatin1Char('<')) || line.startsWith(u"<%") || line.startsWith(u"<?")) return true;
         TagName& name = next_name_;
         read_tag_name(line, name);
@@ -378,7 +378,7 @@ const TagRecord* CleanupFormatter::record_of(const QString& upper_name) const {
 }
 
 QStringView CleanupFormatter::raw(qsizetype i) const {
-    if (!has_spans_) return tokens_.lines[i];
+    if (!has_spans_) return tokens_.line(i);
     const TokenSpan& s = tokens_.spans[i];
     return QStringView(tokens_.page).mid(s.begin, s.end - s.begin);
 }
@@ -394,7 +394,7 @@ QStringView CleanupFormatter::gap(qsizetype i) const {
 QStringView CleanupFormatter::tag_text(qsizetype i) {
     const QStringView page_tag = raw(i);
     if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag;
-    if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.lines[i];
+    if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.line(i);
     QString out;
     QChar quote;
     bool kept_break = false;
@@ -415,7 +415,7 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
         out.append(line_break ? QStringLiteral(" ") : page_tag.mid(k, end - k).toString().replace(QLatin1Char('\t'), QLatin1Char(' ')));
         k = end;
     }
-    if (!kept_break) return tokens_.lines[i];
+    if (!kept_break) return tokens_.line(i);
     while (out.endsWith(u" >")) out.remove(out.size() - 2, 1);
     rebuilt_tag_ = std::move(out);
     return rebuilt_tag_;

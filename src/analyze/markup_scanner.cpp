@@ -97,7 +97,6 @@ void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& 
         tokens_.page = text;
         // Room for a token every few characters, so that the lists are not copied as they grow on a big
         // page: memory that is reserved and never used costs nothing.
-        tokens_.lines.reserve(text.size() / 8 + 16);
         tokens_.spans.reserve(text.size() / 8 + 16);
     }
     const QStringView all(text);
@@ -356,13 +355,9 @@ void MarkupScanner::finish_help_check() {
 
 void MarkupScanner::write_token(QStringView token, TokenSpan span) {
     if (mode_ != AnalyzeMode::cleanup) return;
-    const QStringView in_page = QStringView(tokens_.page).mid(span.begin, span.end - span.begin);
-    if (in_page == token) {
-        tokens_.lines.append(in_page);
-    } else {  // a tag or text over several lines, a tag whose blanks the scanner closed up
-        tokens_.owned.append(token.toString());
-        tokens_.lines.append(tokens_.owned.constLast());
-    }
+    // A tag or text over several lines, a tag whose blanks the scanner closed up, has a text of its own.
+    if (QStringView(tokens_.page).mid(span.begin, span.end - span.begin) != token)
+        tokens_.rewritten.insert(tokens_.spans.size(), token.toString());
     tokens_.spans.append(span);
 }
 

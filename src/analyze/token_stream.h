@@ -1,6 +1,7 @@
 #pragma once
 // What the scanner hands the cleanup formatter: every text chunk, tag and script or stylesheet line of a
 // page in order of appearance, one a line, and where the page ended.
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,10 +19,6 @@ struct TokenSpan {
 };
 
 struct TokenStream {
-    // Non-empty trimmed text chunks, complete tags, trimmed script/style lines. Each is a view: into page
-    // where the token stands there as it is (most do), otherwise into its own text in owned.
-    QList<QStringView> lines;
-    QStringList owned;
     bool ended_in_script = false;  // the page ended inside a SCRIPT block (or is a .JS/.VBS file)
     bool ended_in_style = false;   // the page ended inside a STYLE block (or is a .CSS file)
     bool javascript = true;        // the language of the last SCRIPT block: JavaScript, else VBScript
@@ -30,19 +27,33 @@ struct TokenStream {
     bool began_in_script = false;
     bool began_in_style = false;
 
-    // The page as the scanner read it, and one span into it per line. The formatter takes from them what the
-    // lines cannot carry: the content of PRE, TEXTAREA, LISTING, XMP and PLAINTEXT as it stands, line breaks
-    // inside quoted attribute values, "<% %>" server blocks whole, TABs and line breaks inside script
-    // strings, and a tag left open at the end of the page. Without spans (empty list) it does with the lines.
+    // The page as the scanner read it, and one span into it per token: non-empty trimmed text chunks,
+    // complete tags, trimmed script/style lines, in order. A token is the text of its span, except the few in
+    // rewritten (by index): a tag or text over several lines, a tag whose blanks the scanner closed up. A
+    // page of many megabytes makes millions of tokens, so a token holds no text of its own. The formatter
+    // takes from the page what tokens cannot carry: the content of PRE, TEXTAREA, LISTING, XMP and
+    // PLAINTEXT as it stands, line breaks inside quoted attribute values, "<% %>" server blocks whole, TABs
+    // and line breaks inside script strings, and a tag left open at the end of the page.
     QString page;
     QList<TokenSpan> spans;
+    QHash<qsizetype, QString> rewritten;
+    // Tokens given as texts alone (set, they are the tokens, and spans that do not fit them are not used):
+    // the formatter does what it can without the page.
+    QStringList texts;
 
+    qsizetype size() const { return texts.isEmpty() ? spans.size() : texts.size(); }
+    QStringView line(qsizetype i) const {
+        if (!texts.isEmpty()) return texts[i];
+        if (const auto it = rewritten.constFind(i); it != rewritten.cend()) return *it;
+        const TokenSpan& s = spans[i];
+        return QStringView(page).mid(s.begin, s.end - s.begin);
+    }
     // The tokens as texts of their own.
     QStringList line_texts() const {
-        QStringList texts;
-        texts.reserve(lines.size());
-        for (const QStringView line : lines) texts.append(line.toString());
-        return texts;
+        QStringList all;
+        all.reserve(size());
+        for (qsizetype i = 0; i < size(); ++i) all.append(line(i).toString());
+        return all;
     }
 };
 

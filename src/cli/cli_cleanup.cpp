@@ -79,27 +79,33 @@ int run_cleanup(const QStringList& args) {
         err() << cannot_read(options.file) << Qt::endl;
         return exit_usage;
     }
-    const DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
-    file.close();
-
-    PageCleanup cleanup(ws.db, ws.results, ws.metas);
-    cleanup.scan_text(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
     const QString shown = from_stdin ? stdin_name : QDir::cleanPath(options.file);
-    for (const ResultEntry& e : ws.results.entries())
-        if (e.line > 0) err() << problem_line(e, shown) << '\n';
-    err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
-    if (ws.results.error_count > 0 && !options.ignore_errors) {
-        err() << "tamsel cleanup: nothing written; --ignore-errors cleans the page all the same" << Qt::endl;
-        return exit_problems;
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString cleaned;
+    {
+        // The page and what the scanner made of it go before the cleaned text is encoded: the three are
+        // never held beside the encoded bytes.
+        DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
+        file.close();
+        encoding = page.encoding;
+        PageCleanup cleanup(ws.db, ws.results, ws.metas);
+        cleanup.scan_text(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
+        for (const ResultEntry& e : ws.results.entries())
+            if (e.line > 0) err() << problem_line(e, shown) << '\n';
+        err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
+        if (ws.results.error_count > 0 && !options.ignore_errors) {
+            err() << "tamsel cleanup: nothing written; --ignore-errors cleans the page all the same" << Qt::endl;
+            return exit_problems;
+        }
+        cleaned = cleanup.format(ws.config, page.line_ends);
     }
-    const QString cleaned = cleanup.format(ws.config, page.line_ends);
     // Upper-casing a tag name can turn a Windows-1252 letter into one outside the code page (µ into Greek
     // Mu); a '?' in its place would change the page behind the user's back.
-    if (const QString refusal = unwritable_character(cleaned, page.encoding, shown); !refusal.isEmpty()) {
+    if (const QString refusal = unwritable_character(cleaned, encoding, shown); !refusal.isEmpty()) {
         err() << refusal << Qt::endl;
         return exit_usage;
     }
-    return write_output(options.output, encode_document(cleaned, page.encoding)) ? exit_done : exit_usage;
+    return write_output(options.output, encode_document(cleaned, encoding)) ? exit_done : exit_usage;
 }
 
 }  // namespace tamsel::cli

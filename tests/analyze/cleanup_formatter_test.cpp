@@ -140,9 +140,10 @@ private Q_SLOTS:
                  QStringList({"<SCRIPT>", "if (a", "<b)", "{", "   x();", "}", "</SCRIPT>"}));
     }
 
-    void lines_alone_are_enough_without_spans() {
+    void texts_alone_are_enough_without_spans() {
         TokenStream tokens = tokens_of_page(QStringLiteral("<UL><LI>one</UL><PRE>\n a\n b</PRE><% x %>"));
         const QString expected = QStringLiteral("<UL>\r\n   <LI>one\r\n</UL>\r\n<PRE>a\r\nb</PRE>\r\n<% x %>\r\n");
+        tokens.texts = tokens.line_texts();
         tokens.spans.clear();
         QCOMPARE(format_page(tokens, formatter_database(), formatter_config()), expected);
         tokens.spans = {{5, 2}};  // spans that do not fit are not used
