@@ -36,6 +36,11 @@ for entry in $sites; do
   a=$(seconds "$t0" "$t1") b=$(seconds "$t1" "$t2")
   printf '  %-16s %6s %7s %10s %10s %13s   (%s)\n' "$name" "$pages" "$(mb "$bytes")" "$a" "$b" "$(ratio "$a" "$b")" \
     "$(tail -n 1 "$work/summary" | sed 's/files/files with the scripts/')"
+  if command -v taskset >/dev/null; then  # tidy runs on one core; so does tamsel here
+    t0=$(now); taskset -c 0 "$tamsel" check --data "$data" "$folder" >/dev/null 2>&1; t1=$(now)
+    a=$(seconds "$t0" "$t1")
+    printf '  %-16s %6s %7s %10s %10s %13s   (tamsel on one core)\n' "$name" "" "" "$a" "$b" "$(ratio "$a" "$b")"
+  fi
 done
 
 folder=/usr/share/doc/python3.11/html
