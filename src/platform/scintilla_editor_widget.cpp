@@ -365,7 +365,10 @@ std::vector<char> ScintillaEditorWidget::styles(long from, long to) const {
 void ScintillaEditorWidget::apply_colours(const QList<ColourRun>& runs) {
     if (runs.isEmpty()) return;
     const long total = SendScintilla(SCI_GETLENGTH);
-    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    // The walk begins where the runs do, found through the line index: colouring a large page a piece at a
+    // time walked from the start of the text for every piece.
+    const long start = to_byte(runs.front().start);
+    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total, start, to_char(start));
     struct Styled {
         long from, to;
         char style;

@@ -133,6 +133,20 @@ private Q_SLOTS:
         QCOMPARE(edit.colour_runs(), memory.colour_runs());
     }
 
+    // Runs given alone take their colours wherever they begin: after a pair of units, in the middle of the
+    // text, at its end.
+    void runs_are_coloured_where_they_begin() {
+        ScintillaEditorWidget edit;
+        MemoryBuffer memory(mixed);
+        edit.set_text(mixed);
+        const qsizetype pair = mixed.indexOf(QChar(0xD83D));
+        for (const QList<ColourRun>& runs : {QList<ColourRun>{{pair + 2, 3, 0x0000FF}, {pair + 6, 2, 0x00FF00}},
+                                            QList<ColourRun>{{pair, 2, 0xFF0000}}, QList<ColourRun>{{mixed.size() - 3, 3, 0x00FFFF}}}) {
+            for (EditorBuffer* buffer : std::initializer_list<EditorBuffer*>{&edit, &memory}) buffer->apply_colours(runs);
+            QCOMPARE(edit.colour_runs(), memory.colour_runs());
+        }
+    }
+
     void lines_and_search() {
         ScintillaEditorWidget edit;
         edit.set_text(mixed);
