@@ -1,6 +1,6 @@
 // The main window on large pages: the time until an opened page is coloured and shown, typing at its end
-// (each key shown, the edited lines coloured again), its peak memory against the file's size, switching
-// between two open 50 MB pages, and Update Syntax Highlighting and Cleanup HTML Code on 10 MB. Each case
+// and in its middle (each key shown, the edited lines coloured again), its peak memory against the file's
+// size, switching between two open 50 MB pages, and Update Syntax Highlighting and Cleanup HTML Code on 10 MB. Each case
 // runs in a process of its own, so that its peak memory is its own.
 // usage: bench_editor_scale_gui [CASE]   (a case name runs that case alone, for a profiler)
 #include "app/documents.h"
@@ -92,9 +92,9 @@ public:
         return ms(t);
     }
 
-    // Milliseconds per key for 20 keys typed at the end of the text, each shown before the next.
-    double type_at_end() {
-        edit_->set_selection(edit_->length(), 0);
+    // Milliseconds per key for 20 keys typed at position, each shown before the next.
+    double type_at(qsizetype position) {
+        edit_->set_selection(position, 0);
         settle();
         QElapsedTimer t;
         t.start();
@@ -107,6 +107,8 @@ public:
         }
         return ms(t) / 20;
     }
+
+    qsizetype length() const { return edit_->length(); }
 
     double command(const char* id) {
         QElapsedTimer t;
@@ -158,9 +160,10 @@ int run_case(const QString& name, const QStringList& files) {
         std::printf("%-22s %9.0f ms; Cleanup HTML Code %.0f ms\n", "10 MB: Update Syntax Highlighting", colour, cleanup);
     } else {
         const double open = bench.open(files[0]);
-        const double key = bench.type_at_end();
+        const double key = bench.type_at(bench.length());
+        const double middle = bench.type_at(bench.length() / 2);
         const double peak = memory_mb("VmHWM:") - base;
-        std::printf("%-22s %9.0f %12.1f %10.0f %8.1fx\n", qPrintable(name), open, key, peak, peak / file_mb);
+        std::printf("%-22s %9.0f %12.1f %10.1f %10.0f %8.1fx\n", qPrintable(name), open, key, middle, peak, peak / file_mb);
     }
     std::fflush(stdout);
     return 0;
@@ -185,7 +188,7 @@ int main(int argc, char* argv[]) {
         p.start(app.applicationFilePath(), QStringList{QStringLiteral("--case"), name} + files);
         p.waitForFinished(-1);
     };
-    std::printf("%-22s %9s %12s %10s %9s\n", "", "open (ms)", "ms per key", "peak (MB)", "per file");
+    std::printf("%-22s %9s %12s %10s %10s %9s\n", "", "open (ms)", "ms/key end", "middle", "peak (MB)", "per file");
     std::fflush(stdout);
     for (const Case& c : cases) run(QString::fromLatin1(c.name), {page_file(pages, c)});
     const QString fifty = page_file(pages, cases[2]);

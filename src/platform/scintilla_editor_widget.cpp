@@ -27,30 +27,32 @@ struct StyledRange {
 int utf16_units(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
 int utf8_length(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
 
-// Walks the document's bytes forward, keeping the character position and the byte position in step.
+// Walks the bytes of a stretch of the document forward, from its begin to its end, keeping the character
+// position and the byte position in step. Positions are the document's.
 class Cursor {
 public:
-    Cursor(const char* bytes, long size, long byte = 0, qsizetype ch = 0) : bytes_(bytes), size_(size), ch_(ch), byte_(byte) {}
+    // stretch holds the document's bytes from begin to end; the walk starts at byte, character ch.
+    Cursor(const char* stretch, long begin, long end, long byte, qsizetype ch)
+        : bytes_(stretch), begin_(begin), end_(end), ch_(ch), byte_(byte) {}
     long byte_of(qsizetype target) {
-        while (ch_ < target && byte_ < size_) {
-            const auto lead = static_cast<unsigned char>(bytes_[byte_]);
-            ch_ += utf16_units(lead);
-            byte_ += utf8_length(lead);
-        }
-        return std::min(byte_, size_);
+        while (ch_ < target && byte_ < end_) step();
+        return std::min(byte_, end_);
     }
     qsizetype char_of(long target) {
-        while (byte_ < target && byte_ < size_) {
-            const auto lead = static_cast<unsigned char>(bytes_[byte_]);
-            ch_ += utf16_units(lead);
-            byte_ += utf8_length(lead);
-        }
+        while (byte_ < target && byte_ < end_) step();
         return ch_;
     }
 
 private:
+    void step() {
+        const auto lead = static_cast<unsigned char>(bytes_[byte_ - begin_]);
+        ch_ += utf16_units(lead);
+        byte_ += utf8_length(lead);
+    }
+
     const char* bytes_;
-    long size_;
+    long begin_;
+    long end_;
     qsizetype ch_;
     long byte_;
 };
@@ -362,13 +364,21 @@ std::vector<char> ScintillaEditorWidget::styles(long from, long to) const {
     return only;
 }
 
+// The document's bytes from to to in place. The control's gap moves only when the stretch spans it, and
+// then only as far as the stretch's start.
+const char* ScintillaEditorWidget::range_pointer(long from, long to) const {
+    return reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
+}
+
 void ScintillaEditorWidget::apply_colours(const QList<ColourRun>& runs) {
     if (runs.isEmpty()) return;
-    const long total = SendScintilla(SCI_GETLENGTH);
-    // The walk begins where the runs do, found through the line index: colouring a large page a piece at a
-    // time walked from the start of the text for every piece.
+    // The walk covers the runs alone, found through the line index: colouring a large page a piece at a time
+    // walked from the start of the text for every piece, and asking for the whole text moves the control's
+    // gap to its end, half the text copied for a key typed in the middle.
     const long start = to_byte(runs.front().start);
-    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total, start, to_char(start));
+    const long end = to_byte(runs.back().start + runs.back().length);
+    if (end <= start) return;
+    Cursor cursor(range_pointer(start, end), start, end, start, to_char(start));
     struct Styled {
         long from, to;
         char style;
@@ -401,8 +411,7 @@ void ScintillaEditorWidget::colour_stretch(qsizetype start, qsizetype length, co
     const long from = to_byte(start);
     const long to = to_byte(start + length);
     if (to <= from) return;
-    const long total = SendScintilla(SCI_GETLENGTH);
-    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total, from, start);
+    Cursor cursor(range_pointer(from, to), from, to, from, to_char(from));
     std::vector<char> bytes(static_cast<std::size_t>(to - from), static_cast<char>(style_for(rest)));
     for (const ColourRun& r : runs) {
         const char style = static_cast<char>(style_for(r.colour));
@@ -422,7 +431,7 @@ QList<ColourRun> ScintillaEditorWidget::colour_runs() const {
     for (long b = 1; b < total; ++b) count += style[b] != style[b - 1] ? 1 : 0;
     QList<ColourRun> runs;
     runs.reserve(count);
-    Cursor cursor(reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER)), total);
+    Cursor cursor(range_pointer(0, total), 0, total, 0, 0);
     long run_byte = 0;
     for (long b = 1; b <= total; ++b) {
         if (b < total && style[b] == style[run_byte]) continue;

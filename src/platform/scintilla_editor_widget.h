@@ -112,6 +112,7 @@ private:
     void show_typed_caret();
 
     long walk_units(long from, qsizetype units) const;
+    const char* range_pointer(long from, long to) const;
     qsizetype to_char_on_line(long line, long line_byte, qsizetype line_char, long byte) const;
 
     // What a document of the control must have set, whichever document it is.
