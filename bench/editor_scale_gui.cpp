@@ -1,7 +1,7 @@
 // The main window on large pages: the time until an opened page is coloured and shown, typing at its end
 // and in its middle (each key shown, the edited lines coloured again), its peak memory against the file's
-// size, switching between two open 50 MB pages, and Update Syntax Highlighting and Cleanup HTML Code on 10 MB. Each case
-// runs in a process of its own, so that its peak memory is its own.
+// size, switching between two open 50 MB pages, and Update Syntax Highlighting and Cleanup HTML Code on
+// 10 MB. Each case runs in a process of its own, so that its peak memory is its own.
 // usage: bench_editor_scale_gui [CASE]   (a case name runs that case alone, for a profiler)
 #include "app/documents.h"
 #include "app/edit_text_widget.h"
