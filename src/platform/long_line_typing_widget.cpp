@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QPointer>
+#include <algorithm>
 
 namespace tamsel {
 
@@ -22,9 +23,8 @@ bool ScintillaEditorWidget::types_on_long_line(const QKeyEvent& event) const {
     const QString text = event.text();
     if (text.isEmpty() || event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     if (!std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint() || c.isSurrogate(); })) return false;
-    if (SendScintilla(SCI_GETSELECTIONS) != 1 || SendScintilla(SCI_GETSELECTIONEMPTY) == 0 || SendScintilla(SCI_GETOVERTYPE) != 0 ||
-        SendScintilla(SCI_GETREADONLY) != 0)
-        return false;
+    const bool plain_caret = SendScintilla(SCI_GETSELECTIONS) == 1 && SendScintilla(SCI_GETSELECTIONEMPTY) != 0;
+    if (!plain_caret || SendScintilla(SCI_GETOVERTYPE) != 0 || SendScintilla(SCI_GETREADONLY) != 0) return false;
     const long line = SendScintilla(SCI_LINEFROMPOSITION, SendScintilla(SCI_GETCURRENTPOS));
     return SendScintilla(SCI_LINELENGTH, line) >= long_line;
 }
