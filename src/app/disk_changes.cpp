@@ -68,10 +68,10 @@ void Documents::reload(int index) {
     if (!read_file(doc.path, file)) return;
     const qsizetype caret = editor_.selection_start();
     const int top = editor_.first_visible_line();
-    load_text(doc, std::move(file));
     doc.encoding = file.encoding;
     doc.line_ends = file.line_ends;
     doc.binary = file.binary;
+    load_text(doc, std::move(file));
     doc.on_disk = file_stamp(doc.path);
     view_.set_document_style(doc.line_ends, ws_.config.config_int(font_size));
     // The user stays about where they were, as far as the new text reaches.

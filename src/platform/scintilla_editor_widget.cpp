@@ -171,8 +171,7 @@ QString ScintillaEditorWidget::text_range(qsizetype start, qsizetype length) con
     const long to = to_byte(start + std::max<qsizetype>(length, 0));
     if (to <= from) return {};
     // The document's bytes in place, without the copy SCI_GETTEXTRANGE makes.
-    const auto* bytes = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from));
-    return decode_utf8(QByteArrayView(bytes, to - from));
+    return decode_utf8(QByteArrayView(range_pointer(from, to), to - from));
 }
 
 // Nothing to undo is recorded while a file goes in: the control would keep a second copy of the text for
@@ -301,7 +300,7 @@ QString ScintillaEditorWidget::selected_text() const {
     const long from = SendScintilla(SCI_GETSELECTIONSTART);
     const long to = SendScintilla(SCI_GETSELECTIONEND);
     if (to <= from) return {};
-    return decode_utf8(QByteArrayView(reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, from, to - from)), to - from));
+    return decode_utf8(QByteArrayView(range_pointer(from, to), to - from));
 }
 
 void ScintillaEditorWidget::replace_selection(const QString& text) {
@@ -456,7 +455,6 @@ void ScintillaEditorWidget::redo() {
 }
 void ScintillaEditorWidget::clear_undo() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
 
-// Batches nest (a generator's step inside a long operation): the outermost pair freezes and thaws.
 // QsciScintilla answers being switched off or on (begin_batch, end_batch) by giving the plain style the
 // palette's colours. A style change makes the control throw away every width it has measured, so a long
 // line was measured whole again after each colouring: twice more while a 10 MB line opened, a second each.
@@ -466,6 +464,7 @@ void ScintillaEditorWidget::changeEvent(QEvent* event) {
     else QsciScintilla::changeEvent(event);
 }
 
+// Batches nest (a generator's step inside a long operation): the outermost pair freezes and thaws.
 void ScintillaEditorWidget::begin_batch() {
     if (batch_depth_++ > 0) return;
     had_focus_ = hasFocus();
