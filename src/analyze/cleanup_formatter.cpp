@@ -3,6 +3,7 @@
 #include "analyze/javascript_formatter.h"
 #include "analyze/line_emitter.h"
 #include "analyze/margin_line.h"
+#include "analyze/recent_names.h"
 #include "analyze/stylesheet_formatter.h"
 #include "analyze/vbscript_formatter.h"
 #include "core/markup_text.h"
@@ -131,6 +132,7 @@ private:
     const bool has_spans_;
     const bool tag_case_;
     mutable QHash<QString, const TagRecord*> records_;  // by upper-case name; null for a tag the database lacks
+    mutable RecentNames<const TagRecord*> recent_records_;
     TagName current_name_;       // the name of the tag being laid out, kept for its room
     QString upper_tag_;          // the tag being laid out with its name upper-cased
     QString rebuilt_tag_;        // the tag tag_text gave last, when it is not a view of the tokens or page
@@ -369,11 +371,13 @@ bool CleanupFormatter::runs_on(qsizetype i) const {
 }
 
 const TagRecord* CleanupFormatter::record_of(const QString& upper_name) const {
+    if (const TagRecord* const* recent = recent_records_.find(upper_name)) return *recent;
     auto found = records_.constFind(upper_name);
     if (found == records_.constEnd()) {
         const int index = db_.lookup_tag(upper_name);
         found = records_.insert(upper_name, index >= 0 ? &db_.tags()[index] : nullptr);
     }
+    recent_records_.remember(upper_name, *found);
     return *found;
 }
 

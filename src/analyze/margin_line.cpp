@@ -1,6 +1,7 @@
 #include "analyze/margin_line.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tamsel {
 
@@ -53,10 +54,26 @@ bool LineGuard::outside(QStringView line, qsizetype i) {
 void MarginLine::append(QStringView piece) {
     const qsizetype from = line_.size();
     line_.append(piece);
+    // Through the data pointer: indexing a QString that may be written checks on every character whether
+    // it is shared.
+    QChar* const chars = line_.data();
+    const QStringView line(chars, line_.size());
+    const qsizetype size = line.size();
     qsizetype write = from;
-    for (qsizetype read = from; read < line_.size(); ++read) {
-        const QChar c = line_[read];
-        const bool outside = guard_.outside(line_, read);
+    qsizetype read = from;
+    while (read < size) {
+        if (guard_.plain()) {  // most of a line: a run that leaves the guard as it is moves down whole
+            const qsizetype run = read;
+            while (read < size && LineGuard::ordinary(chars[read])) ++read;
+            if (read > run) {
+                if (write != run) std::memmove(chars + write, chars + run, (read - run) * sizeof(QChar));
+                write += read - run;
+                after_gt_ = chars[read - 1] == QLatin1Char('>');
+                continue;
+            }
+        }
+        const QChar c = chars[read];
+        const bool outside = guard_.outside(line, read++);
         if (c == QLatin1Char(' ')) {
             if (outside && after_gt_) continue;
             if (outside) cuts_.push_back(write);
@@ -64,8 +81,7 @@ void MarginLine::append(QStringView piece) {
             // Only a tag's ">": the blank after a comment or a server block's output separates words.
             after_gt_ = c == QLatin1Char('>') && outside;
         }
-        if (write != read) line_[write] = c;
-        ++write;
+        chars[write++] = c;
     }
     line_.truncate(write);
 }

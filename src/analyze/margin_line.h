@@ -21,6 +21,14 @@ class LineGuard {
 public:
     // Whether line[i] stands outside quotes, comments and server blocks.
     bool outside(QStringView line, qsizetype i);
+    // Outside quotes, comments and server blocks, with no mark half read: every character but the ordinary
+    // ones may change that.
+    bool plain() const {
+        return comment_length_ < 0 && !skip_mark_ && !closing_server_ && server_.isNull() && quote_.isNull();
+    }
+    static bool ordinary(QChar c) {
+        return c != QLatin1Char(' ') && c != QLatin1Char('"') && c != QLatin1Char('\'') && c != QLatin1Char('<');
+    }
 
 private:
     qsizetype comment_length_ = -1;  // characters of the comment read after its "<"; -1 outside one

@@ -15,6 +15,15 @@ namespace {
 
 enum class PageKind { html, vbscript, javascript, stylesheet, text };
 
+// The characters that may change the scanner's state, outside a tag and inside one.
+constexpr std::array<bool, 128> stops_of(std::u16string_view characters) {
+    std::array<bool, 128> stops{};
+    for (const char16_t c : characters) stops[c] = true;
+    return stops;
+}
+constexpr std::array<bool, 128> text_stops = stops_of(u"<>\t");
+constexpr std::array<bool, 128> tag_stops = stops_of(u"<>\t\"'");
+
 // The kind of a page by the type its name gives a document.
 PageKind page_kind(const QString& path) {
     switch (document_type(path)) {
@@ -39,7 +48,7 @@ QString without_self_closing_slash(const QString& tag) {
 bool unfinished_section(const QString& tag) {
     if (tag.size() < 2 || (tag[1] != u'!' && tag[1] != u'?')) return false;
     const auto open = [&tag](QLatin1StringView start, QLatin1StringView end) {
-        return tag.startsWith(start) && (tag.size() < start.size() + end.size() || !tag.endsWith(end));
+        return begins_with(tag, start) && (tag.size() < start.size() + end.size() || !tag.endsWith(end));
     };
     return open(QLatin1StringView("<!--"), QLatin1StringView("-->")) || open(QLatin1StringView("<?"), QLatin1StringView("?>")) ||
            open(QLatin1StringView("<![CDATA["), QLatin1StringView("]]>"));
@@ -100,13 +109,22 @@ void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& 
         tokens_.spans.reserve(text.size() / 8 + 16);
     }
     const QStringView all(text);
+    // The next line feed and carriage return are each looked for once while they stay ahead: a page
+    // without carriage returns is searched for them once in all.
+    const auto next_at = [all](qsizetype& cached, qsizetype from, char16_t c) {
+        if (cached < from) {
+            cached = all.indexOf(QChar(c), from);
+            if (cached < 0) cached = all.size();
+        }
+        return cached;
+    };
+    qsizetype next_lf = -1;
+    qsizetype next_cr = -1;
     qsizetype start = 0;
     while (start < all.size()) {
-        qsizetype end = start;
-        while (end < all.size() && all[end] != u'\n' && all[end] != u'\r') ++end;
+        const qsizetype end = std::min(next_at(next_lf, start, u'\n'), next_at(next_cr, start, u'\r'));
         scan_line(all.sliced(start, end - start), start);
-        if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n') ++end;
-        start = end + 1;
+        start = end + (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n' ? 2 : 1);
     }
     finish_file(bytes);
 }
@@ -151,10 +169,9 @@ void MarkupScanner::scan_line(QStringView raw, qsizetype offset) {
     while (i < line.size()) {
         // A run of characters other than "<", ">", TAB and (in a tag) quotes changes no state: it goes to its
         // buffer at once.
+        const std::array<bool, 128>& stops = in_tag_ ? tag_stops : text_stops;
         qsizetype end = i;
-        while (end < line.size() && line[end] != u'<' && line[end] != u'>' && line[end] != u'\t' &&
-               !(in_tag_ && (line[end] == u'"' || line[end] == u'\'')))
-            ++end;
+        for (char16_t c; end < line.size() && ((c = line[end].unicode()) >= 128 || !stops[c]);) ++end;
         if (end == i) {
             scan_character(line, i++);
             continue;
@@ -205,7 +222,7 @@ void MarkupScanner::scan_character(QStringView line, qsizetype i) {
 // Quotes delimit values in tags with attributes; in comments, declarations and processing instructions they
 // are free text.
 bool MarkupScanner::reads_attributes() const {
-    return !tag_buffer_.startsWith(QLatin1String("<!")) && !tag_buffer_.startsWith(QLatin1String("<?"));
+    return !begins_with(tag_buffer_, QLatin1StringView("<!")) && !begins_with(tag_buffer_, QLatin1StringView("<?"));
 }
 
 // The position of the first quote at or after from in line, or the line's size; remembered per kind while it
@@ -238,7 +255,8 @@ void MarkupScanner::end_tag() {
 
 void MarkupScanner::end_tag_pieces() {
     QString tag = tag_buffer_;
-    while (tag.endsWith(QLatin1String(" >"))) tag.remove(tag.size() - 2, 1);
+    const auto blank_before_end = [](QStringView t) { return t.size() >= 2 && t.back() == u'>' && t[t.size() - 2] == u' '; };
+    while (blank_before_end(tag)) tag.remove(tag.size() - 2, 1);
     const QString bare = without_self_closing_slash(tag);
     // "<script src=a.js/>" is complete: no script follows it.
     const bool self_closed = bare.size() != tag.size();
@@ -283,11 +301,11 @@ void MarkupScanner::flush_script_line(QStringView line) {
 // tag is the tag as the token stream has it, bare the same without the "/" of a tag that closes itself.
 void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
-    const bool instruction = tag.startsWith(QLatin1String("<?"));
+    const bool instruction = begins_with(tag, QLatin1StringView("<?"));
     QString& name = name_;
     if (instruction) name.truncate(0);
     else tag_name(bare, name);
-    const bool closing = bare.startsWith(QLatin1String("</"));
+    const bool closing = begins_with(bare, QLatin1StringView("</"));
     bool html = true;
     if (!instruction && name != QLatin1String("!")) {
         const bool html_open = closing && foreign_.inside() && tag_list_.is_open(QLatin1Char('<') + name + QLatin1Char('>'));
@@ -356,9 +374,8 @@ void MarkupScanner::finish_help_check() {
 void MarkupScanner::write_token(QStringView token, TokenSpan span) {
     if (mode_ != AnalyzeMode::cleanup) return;
     // A tag or text over several lines, a tag whose blanks the scanner closed up, has a text of its own.
-    if (QStringView(tokens_.page).mid(span.begin, span.end - span.begin) != token)
-        tokens_.rewritten.insert(tokens_.spans.size(), token.toString());
-    tokens_.spans.append(span);
+    const bool as_in_page = QStringView(tokens_.page).mid(span.begin, span.end - span.begin) == token;
+    tokens_.append(span, as_in_page ? QStringView() : token);
 }
 
 }  // namespace tamsel

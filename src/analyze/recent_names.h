@@ -3,6 +3,7 @@
 // and comparing a short name costs less than hashing it.
 #include <QString>
 #include <array>
+#include <cstring>
 
 namespace tamsel {
 
@@ -12,7 +13,7 @@ public:
     // The value remembered for name, or null.
     const Value* find(const QString& name) const {
         const Slot& slot = slots_[slot_of(name)];
-        return slot.used && slot.name == name ? &slot.value : nullptr;
+        return slot.used && same(slot.name, name) ? &slot.value : nullptr;
     }
     void remember(const QString& name, Value value) { slots_[slot_of(name)] = Slot{name, std::move(value), true}; }
     void clear() { slots_.fill(Slot{}); }
@@ -24,6 +25,10 @@ private:
         Value value{};
         bool used = false;
     };
+    // Qt compares two QStrings by their order, a character at a time; equal names are equal memory.
+    static bool same(const QString& a, const QString& b) {
+        return a.size() == b.size() && std::memcmp(a.constData(), b.constData(), a.size() * sizeof(QChar)) == 0;
+    }
     // From the length and the two ends, which differ between the names of a page.
     static std::size_t slot_of(const QString& name) {
         if (name.isEmpty()) return 0;

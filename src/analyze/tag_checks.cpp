@@ -22,8 +22,9 @@ bool quoted(QStringView value) {
 // Custom data attributes are an open family that every tag takes; so are the namespace declarations and the
 // language and white-space settings of XHTML.
 bool every_tag_takes(const QString& upper_name) {
-    return upper_name.startsWith(QLatin1String("DATA-")) || upper_name == QLatin1String("XMLNS") ||
-           upper_name.startsWith(QLatin1String("XMLNS:")) || upper_name == QLatin1String("XML:LANG") ||
+    if (upper_name.size() < 5 || (upper_name[0] != u'D' && upper_name[0] != u'X')) return false;
+    return begins_with(upper_name, QLatin1StringView("DATA-")) || upper_name == QLatin1String("XMLNS") ||
+           begins_with(upper_name, QLatin1StringView("XMLNS:")) || upper_name == QLatin1String("XML:LANG") ||
            upper_name == QLatin1String("XML:SPACE");
 }
 

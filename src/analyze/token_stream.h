@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 namespace tamsel {
 
 // Where one line of a token stream came from: the characters page[begin, end). For a text chunk or a script
@@ -37,6 +39,7 @@ struct TokenStream {
     QString page;
     QList<TokenSpan> spans;
     QHash<qsizetype, QString> rewritten;
+    std::vector<bool> is_rewritten;  // by index, so that a token is looked up in rewritten only when it is there
     // Tokens given as texts alone (set, they are the tokens, and spans that do not fit them are not used):
     // the formatter does what it can without the page.
     QStringList texts;
@@ -44,9 +47,18 @@ struct TokenStream {
     qsizetype size() const { return texts.isEmpty() ? spans.size() : texts.size(); }
     QStringView line(qsizetype i) const {
         if (!texts.isEmpty()) return texts[i];
-        if (const auto it = rewritten.constFind(i); it != rewritten.cend()) return *it;
+        if (static_cast<std::size_t>(i) < is_rewritten.size() && is_rewritten[i]) return *rewritten.constFind(i);
         const TokenSpan& s = spans[i];
         return QStringView(page).mid(s.begin, s.end - s.begin);
+    }
+    // Adds a token: the text of span, or own_text when the page does not have it so.
+    void append(TokenSpan span, QStringView own_text = {}) {
+        if (!own_text.isNull()) {
+            is_rewritten.resize(spans.size() + 1);
+            is_rewritten.back() = true;
+            rewritten.insert(spans.size(), own_text.toString());
+        }
+        spans.append(span);
     }
     // The tokens as texts of their own.
     QStringList line_texts() const {

@@ -36,9 +36,10 @@ QString close_spaces_around_equals(const QString& text) {
 }
 
 bool closes_itself(QStringView tag) {
-    if (tag.startsWith(u"</") || !tag.endsWith(u"/>") || tag.size() < 4) return false;
-    const QChar before = tag[tag.size() - 3];
-    return !tag.contains(u' ') || before == u' ' || before == u'"' || before == u'\'';
+    const qsizetype n = tag.size();
+    if (n < 4 || (tag[0] == u'<' && tag[1] == u'/') || tag[n - 2] != u'/' || tag[n - 1] != u'>') return false;
+    const QChar before = tag[n - 3];
+    return before == u' ' || before == u'"' || before == u'\'' || !tag.contains(u' ');
 }
 
 QStringView trim_blanks(QStringView text) {

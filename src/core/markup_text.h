@@ -35,6 +35,14 @@ inline bool has_at(QStringView text, qsizetype pos, QLatin1StringView keyword) {
     return true;
 }
 inline bool starts_with_ci(QStringView text, QLatin1StringView keyword) { return has_at(text, 0, keyword); }
+// Whether text begins with prefix (ASCII) as it stands: a few compares where Qt's comparison of a QString
+// with Latin-1 takes its general path.
+inline bool begins_with(QStringView text, QLatin1StringView prefix) {
+    if (prefix.size() > text.size()) return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i)
+        if (text[i].unicode() != static_cast<char16_t>(prefix[i].unicode())) return false;
+    return true;
+}
 
 // The first position at or after from where keyword (upper-case ASCII) stands, ignoring ASCII letter case; -1.
 qsizetype index_of_ci(QStringView text, QLatin1StringView keyword, qsizetype from = 0);
