@@ -87,6 +87,29 @@ int time_pages(const TagDatabase& db, const ConfigTable& config, const QStringLi
     }
     const double mb = bytes / 1e6;
     std::printf("%lld pages\n", static_cast<long long>(paths.size()));
+    if (qEnvironmentVariableIsSet("SPLIT")) {
+        double check_s = 0, tokens_s = 0;
+        for (const QString& path : paths) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            const DecodedText page = decode_document(file.readAll());
+            ResultList results;
+            MetaSlots metas;
+            MarkupScanner check(db, results, metas, AnalyzeMode::report);
+            check.collect_links = false;
+            t.start();
+            check.scan_text(page.text, page.text.size(), path);
+            check_s += t.nsecsElapsed() / 1e9;
+            MarkupScanner tokens(db, results, metas, AnalyzeMode::cleanup);
+            tokens.collect_links = false;
+            tokens.checks = false;
+            t.restart();
+            tokens.scan_text(page.text, page.text.size(), path);
+            tokens_s += t.nsecsElapsed() / 1e9;
+        }
+        report("check alone", mb, check_s);
+        report("tokens alone", mb, tokens_s);
+    }
     report("read and decode", mb, read_s);
     report("scan in cleanup mode", mb, scan_s);
     report("formatter", mb, format_s);

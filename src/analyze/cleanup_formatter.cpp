@@ -100,7 +100,7 @@ public:
           line_(out_, config.config_int(right_margin)),
           vbscript_(db.vocabulary(), config.config_flag(script_break)) {}
 
-    QString run(ProgressModel* progress);
+    QString run(ProgressModel* progress, const std::atomic<bool>* stop);
 
 private:
     qsizetype format_token(qsizetype i);
@@ -147,7 +147,7 @@ private:
     StylesheetFormatter stylesheet_;
 };
 
-QString CleanupFormatter::run(ProgressModel* progress) {
+QString CleanupFormatter::run(ProgressModel* progress, const std::atomic<bool>* stop) {
     segment_ = tokens_.began_in_script ? Segment::script : tokens_.began_in_style ? Segment::style : Segment::text;
     javascript_ = tokens_.javascript;
     // Indentation and CR LF make the result somewhat longer than the page.
@@ -155,6 +155,7 @@ QString CleanupFormatter::run(ProgressModel* progress) {
     const qsizetype count = tokens_.size();
     if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
     for (qsizetype i = 0; i < count;) {
+        if (stop && stop->load(std::memory_order_relaxed)) return {};
         const qsizetype next = format_token(i);
         if (progress) progress->advance_progress(0, static_cast<int>(next - i));
         i = next;
@@ -428,8 +429,8 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
 }  // namespace
 
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
-                    QStringView line_end) {
-    return CleanupFormatter(tokens, db, config, line_end).run(progress);
+                    QStringView line_end, const std::atomic<bool>* stop) {
+    return CleanupFormatter(tokens, db, config, line_end).run(progress, stop);
 }
 
 }  // namespace tamsel

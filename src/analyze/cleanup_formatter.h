@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace tamsel {
 
 class ConfigTable;
@@ -18,8 +20,10 @@ class TagDatabase;
 // The reformatted page, lines ended by line_end (line breaks the page keeps inside a PRE or a server
 // block included). Reads "tag_case", "level_indent", "right_margin" and
 // "script_break" from config, the layout flags from the tag database and the written forms of VBScript words
-// from its Vocabulary. With progress, shows the work as "Cleanup", one step a token line.
+// from its Vocabulary. With progress, shows the work as "Cleanup", one step a token line. Once stop (when
+// given) is set, it stops and returns an empty text.
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config,
-                    ProgressModel* progress = nullptr, QStringView line_end = u"\r\n");
+                    ProgressModel* progress = nullptr, QStringView line_end = u"\r\n",
+                    const std::atomic<bool>* stop = nullptr);
 
 }  // namespace tamsel

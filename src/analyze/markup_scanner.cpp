@@ -283,8 +283,12 @@ void MarkupScanner::flush_text() {
     text_first_ = -1;
     if (!chunk.isEmpty()) {
         if (mode_ == AnalyzeMode::cleanup) write_token(chunk, span);
-        if (in_script_) flush_script_line(chunk);
-        else if (!in_style_) text_checker_.check_text(chunk);
+        if (!checks) {
+        } else if (in_script_) {
+            flush_script_line(chunk);
+        } else if (!in_style_) {
+            text_checker_.check_text(chunk);
+        }
     }
     text_buffer_.truncate(0);
 }
@@ -300,6 +304,10 @@ void MarkupScanner::flush_script_line(QStringView line) {
 
 // tag is the tag as the token stream has it, bare the same without the "/" of a tag that closes itself.
 void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
+    if (!checks) {
+        if (!script_file) write_token(tag, {tag_begin_, tag_end_});
+        return;
+    }
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
     const bool instruction = begins_with(tag, QLatin1StringView("<?"));
     QString& name = name_;

@@ -44,6 +44,7 @@ public:
 
     AnalyzeMode mode() const { return mode_; }
     bool collect_links = true;  // links (and frame targets) are read from every line
+    bool checks = true;         // in cleanup mode, false makes the token stream alone: nothing is checked
     bool script_file = false;   // a site scan walking .JS and .VBS files: no checks, no script counts
 
     int files_counted() const { return files_counted_; }

@@ -1,6 +1,7 @@
 #include "analyze/page_cleanup.h"
 
 #include "analyze/cleanup_formatter.h"
+#include "tagdb/tag_database.h"
 
 namespace tamsel {
 
@@ -26,6 +27,38 @@ bool PageCleanup::scan_file(const QString& copy, const QString& document, Progre
 
 QString PageCleanup::format(const ConfigTable& config, LineEnds ends, ProgressModel* progress) const {
     return format_page(scanner_.tokens(), db_, config, progress, line_end_text(ends));
+}
+
+ConcurrentCleanup::ConcurrentCleanup(const TagDatabase& db, ResultList& results, MetaSlots& metas)
+    : db_(db), results_(results), metas_(metas) {}
+
+ConcurrentCleanup::~ConcurrentCleanup() {
+    stop_ = true;
+    if (layout_thread_.joinable()) layout_thread_.join();
+}
+
+void ConcurrentCleanup::run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends) {
+    db_.prepare_for_readers();  // both threads read the database from here on
+    layout_thread_ = std::thread([this, text, document, &config, ends] {
+        ResultList unused;
+        MetaSlots metas;
+        MarkupScanner tokens(db_, unused, metas, AnalyzeMode::cleanup);
+        tokens.collect_links = false;
+        tokens.checks = false;
+        tokens.scan_text(text, text.size(), document);
+        layout_ = format_page(tokens.tokens(), db_, config, nullptr, line_end_text(ends), &stop_);
+    });
+    results_.clear();
+    // The checks file what a cleanup scan files; only the tokens, made on the other thread, are left out.
+    MarkupScanner checks(db_, results_, metas_, AnalyzeMode::report);
+    checks.collect_links = false;
+    checks.scan_text(text, text.size(), document);
+    results_.sort_results();
+}
+
+QString ConcurrentCleanup::take_layout() {
+    if (layout_thread_.joinable()) layout_thread_.join();
+    return std::move(layout_);
 }
 
 QString clean_page(const QString& text, const QString& document, const TagDatabase& db, const ConfigTable& config) {

@@ -8,6 +8,9 @@
 
 #include <QString>
 
+#include <atomic>
+#include <thread>
+
 namespace tamsel {
 
 class ConfigTable;
@@ -33,6 +36,31 @@ private:
     const TagDatabase& db_;
     ResultList& results_;
     MarkupScanner scanner_;
+};
+
+// The cleanup of a page on two cores: while this thread checks the page into the result list, a thread of
+// its own makes the page's token stream and lays it out. The caller, seeing the problems, takes the layout
+// or leaves it; a layout nobody takes is stopped. The problems and the layout are those of PageCleanup.
+class ConcurrentCleanup {
+public:
+    ConcurrentCleanup(const TagDatabase& db, ResultList& results, MetaSlots& metas);
+    ~ConcurrentCleanup();
+    ConcurrentCleanup(const ConcurrentCleanup&) = delete;
+    ConcurrentCleanup& operator=(const ConcurrentCleanup&) = delete;
+
+    // Starts the layout of text with config and ends, then empties the result list, checks text as the
+    // content of document and sorts the results. Once.
+    void run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends);
+    // The layout, when it is done.
+    QString take_layout();
+
+private:
+    const TagDatabase& db_;
+    ResultList& results_;
+    MetaSlots& metas_;
+    std::atomic<bool> stop_{false};
+    std::thread layout_thread_;
+    QString layout_;
 };
 
 // What a cleanup makes of text whatever its problems (as with "Ignore Errors"), lines ended by CR LF.

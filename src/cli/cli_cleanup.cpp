@@ -88,8 +88,10 @@ int run_cleanup(const QStringList& args) {
         DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
         file.close();
         encoding = page.encoding;
-        PageCleanup cleanup(ws.db, ws.results, ws.metas);
-        cleanup.scan_text(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()));
+        // The page is laid out while it is checked; a refusal below stops the layout.
+        ConcurrentCleanup cleanup(ws.db, ws.results, ws.metas);
+        cleanup.run(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()),
+                    ws.config, page.line_ends);
         for (const ResultEntry& e : ws.results.entries())
             if (e.line > 0) err() << problem_line(e, shown) << '\n';
         err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
@@ -97,7 +99,7 @@ int run_cleanup(const QStringList& args) {
             err() << "tamsel cleanup: nothing written; --ignore-errors cleans the page all the same" << Qt::endl;
             return exit_problems;
         }
-        cleaned = cleanup.format(ws.config, page.line_ends);
+        cleaned = cleanup.take_layout();
     }
     // Upper-casing a tag name can turn a Windows-1252 letter into one outside the code page (µ into Greek
     // Mu); a '?' in its place would change the page behind the user's back.

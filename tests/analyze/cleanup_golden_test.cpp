@@ -92,6 +92,7 @@ void add_all_pages() {
 
 QString page_at(const QString& path) { return QString::fromUtf8(read_bytes(path)); }
 
+
 }  // namespace
 
 class CleanupGoldenTest : public QObject {
@@ -121,6 +122,45 @@ private Q_SLOTS:
             const QString once = user_cleaned(page_at(path), path, margin);
             QCOMPARE(user_cleaned(once, path, margin), once);
         }
+    }
+
+    // The cleanup on two threads checks and lays out each page as the one-thread cleanup does, pages with
+    // errors included.
+    void two_threads_give_what_one_gives_data() {
+        add_all_pages();
+        const QDir faulty(source_dir() + QStringLiteral("/tests/golden/check"));
+        for (const QString& file : faulty.entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(QStringLiteral("check/") + file)) << faulty.filePath(file);
+    }
+    void two_threads_give_what_one_gives() {
+        QFETCH(QString, path);
+        const QString page = page_at(path);
+        ConfigTable config;
+        config.set_value(tag_case, QStringLiteral("1"));
+        ResultList one_results, two_results;
+        MetaSlots one_metas, two_metas;
+        PageCleanup one(shipped_database(), one_results, one_metas);
+        one.scan_text(page, path);
+        ConcurrentCleanup two(shipped_database(), two_results, two_metas);
+        two.run(page, path, config, LineEnds::Lf);
+        QCOMPARE(problems(two_results), problems(one_results));
+        QVERIFY(two_results.entries() == one_results.entries());  // the records of the other kinds too
+        QCOMPARE(two_results.error_count, one_results.error_count);
+        QCOMPARE(two_results.warning_count, one_results.warning_count);
+        QCOMPARE(two.take_layout(), one.format(config, LineEnds::Lf));
+    }
+
+    void a_layout_nobody_takes_is_stopped() {
+        // A refused cleanup leaves its layout; the cleanup ends all the same, and at once.
+        QString page = QStringLiteral("<HTML><BODY>");
+        for (int i = 0; i < 20000; ++i) page += QStringLiteral("<P>Paragraph %1 with <B>bold</B> text</P>\n").arg(i);
+        ResultList results;
+        MetaSlots metas;
+        {
+            ConcurrentCleanup cleanup(shipped_database(), results, metas);
+            cleanup.run(page, QStringLiteral("page.htm"), ConfigTable(), LineEnds::CrLf);
+        }
+        QCOMPARE(results.error_count, 2);  // BODY and HTML never closed
     }
 
     void javascript_parses_and_behaves_as_before_data() { add_all_pages(); }
