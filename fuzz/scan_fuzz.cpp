@@ -1,5 +1,6 @@
 // The scanner and validator over any page, in each of its modes; in cleanup mode the page is also laid
-// out again by the formatter. The first byte picks the mode and the document type.
+// out again by the formatter, and the token stream made without the checks must be the same (the two-thread
+// cleanup of the command line lays out that one). The first byte picks the mode and the document type.
 #include "analyze/markup_scanner.h"
 #include "analyze/page_cleanup.h"
 #include "settings/config_table.h"
@@ -31,6 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         PageCleanup cleanup(fuzz::database(), results, metas);
         cleanup.scan_text(page, name);
         (void)cleanup.format(config, (pick & 0x40) ? LineEnds::Lf : LineEnds::CrLf);
+        ResultList unused;
+        MarkupScanner tokens(fuzz::database(), unused, metas, AnalyzeMode::cleanup);
+        tokens.collect_links = false;
+        tokens.checks = false;
+        tokens.scan_text(page, page.size(), name);
+        if (tokens.tokens().spans != cleanup.tokens().spans ||
+            tokens.tokens().line_texts() != cleanup.tokens().line_texts())
+            __builtin_trap();
         break;
     }
     }

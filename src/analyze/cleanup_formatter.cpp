@@ -66,16 +66,24 @@ bool is_ascii_letter(QChar c) {
 
 // The tag with its name upper-cased. Only the name of an element or declaration changes: comments, server
 // blocks and attributes keep their case.
-QString with_upper_name(QStringView tag, const TagName& name) {
+// Written into out, which keeps its room from one tag to the next.
+void set_upper_name(QString& out, QStringView tag, const TagName& name) {
+    out.resize(0);
+    out.append(tag);
     qsizetype i = 1;
     if (i < tag.size() && (tag[i] == QLatin1Char('/') || tag[i] == QLatin1Char('!'))) ++i;
-    QString out = tag.toString();
-    if (i >= tag.size() || !is_ascii_letter(tag[i])) return out;
+    if (i >= tag.size() || !is_ascii_letter(tag[i])) return;
+    QChar* const chars = out.data();
     for (qsizetype end = std::min(name.name_end, out.size()); i < end; ++i) {
-        const QChar c = out[i];
+        const QChar c = chars[i];
         if (!c.isLetterOrNumber() && c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('_') && c != QLatin1Char('.')) break;
-        out[i] = c.toUpper();
+        chars[i] = c.toUpper();
     }
+}
+
+QString with_upper_name(QStringView tag, const TagName& name) {
+    QString out;
+    set_upper_name(out, tag, name);
     return out;
 }
 
@@ -223,7 +231,7 @@ qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
 
 void CleanupFormatter::format_tag(QStringView tag, const TagName& name, bool page_has_blank) {
     enter_segment_of(tag);
-    if (tag_case_) upper_tag_ = with_upper_name(tag, name);
+    if (tag_case_) set_upper_name(upper_tag_, tag, name);
     const QStringView text = tag_case_ ? QStringView(upper_tag_) : tag;
     // A tag the database does not know lays out with every flag off.
     static const TagRecord unknown_tag;
