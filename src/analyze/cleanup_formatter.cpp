@@ -43,7 +43,7 @@ struct TagName {
 // The name as the scanner finds it: up to the first blank, or up to the last character. Fills out, whose
 // name keeps its room from one tag to the next.
 void read_tag_name(QStringView tag, TagName& out) {
-    const qsizetype blank = tag.indexOf(QLatin1Char(' '));
+    const qsizetype blank = first_of(tag, u' ');
     out.name_end = std::max<qsizetype>(0, blank >= 0 ? blank + 1 : tag.size() - 1);
     QStringView name = tag.mid(1, std::max<qsizetype>(0, out.name_end - 1));
     out.closing = name.startsWith(QLatin1Char('/'));

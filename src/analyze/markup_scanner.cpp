@@ -64,7 +64,7 @@ bool ends_with_equals(QStringView text) {
 // Sets name to the name of a tag, upper-cased, without the "/" of a closing tag; "!" for comments and
 // declarations.
 void tag_name(QStringView tag, QString& name) {
-    const qsizetype blank = tag.indexOf(u' ');
+    const qsizetype blank = first_of(tag, u' ');
     QStringView part = trim_blanks(tag.sliced(1, (blank < 0 ? tag.size() - 1 : blank) - 1));
     if (part.startsWith(u'/')) part = trim_blanks(part.sliced(1));
     if (part.startsWith(u'!')) part = part.first(1);

@@ -30,7 +30,7 @@ bool every_tag_takes(const QString& upper_name) {
 
 // "<A HREF=x>" reads "<A>".
 QString tag_name_form(const QString& text) {
-    const qsizetype blank = text.indexOf(QLatin1Char(' '));
+    const qsizetype blank = first_of(text, u' ');
     return blank < 0 ? text : text.left(blank) + QLatin1Char('>');
 }
 
@@ -77,7 +77,7 @@ void TagChecker::check_tag(const QString& tag, const QString& upper_name, bool s
 // so, else built from the text.
 QString TagChecker::name_form(const QString& text, const TagFacts& facts) const {
     if (facts.index >= 1) {
-        const qsizetype blank = text.indexOf(QLatin1Char(' '));
+        const qsizetype blank = first_of(text, u' ');
         const QStringView head = blank < 0 ? QStringView(text) : QStringView(text).first(blank);
         for (const QString* form : {&facts.open_form, &facts.close_form}) {
             const QStringView wanted = blank < 0 ? QStringView(*form) : QStringView(*form).chopped(1);
@@ -144,7 +144,7 @@ void TagChecker::check_attribute(QStringView token, const TagFacts* facts) {
     if (token.startsWith(u'<') || !facts) return;
     QStringView name = trim_blanks(token);
     QStringView value;
-    if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
+    if (const qsizetype equals = first_of(name, u'='); equals >= 0) {
         value = trim_blanks(name.sliced(equals + 1));
         name = trim_blanks(name.first(equals));
     }

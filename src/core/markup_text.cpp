@@ -4,7 +4,7 @@ namespace tamsel {
 namespace {
 
 bool blank_beside_equals(const QString& text) {
-    for (qsizetype i = text.indexOf(u'='); i >= 0; i = text.indexOf(u'=', i + 1))
+    for (qsizetype i = first_of(text, u'='); i >= 0; i = first_of(text, u'=', i + 1))
         if ((i > 0 && text[i - 1] == u' ') || (i + 1 < text.size() && text[i + 1] == u' ')) return true;
     return false;
 }
@@ -39,7 +39,7 @@ bool closes_itself(QStringView tag) {
     const qsizetype n = tag.size();
     if (n < 4 || (tag[0] == u'<' && tag[1] == u'/') || tag[n - 2] != u'/' || tag[n - 1] != u'>') return false;
     const QChar before = tag[n - 3];
-    return before == u' ' || before == u'"' || before == u'\'' || !tag.contains(u' ');
+    return before == u' ' || before == u'"' || before == u'\'' || first_of(tag, u' ') < 0;
 }
 
 QStringView trim_blanks(QStringView text) {

@@ -35,6 +35,14 @@ inline bool has_at(QStringView text, qsizetype pos, QLatin1StringView keyword) {
     return true;
 }
 inline bool starts_with_ci(QStringView text, QLatin1StringView keyword) { return has_at(text, 0, keyword); }
+// The first position at or after from where c stands in text, or -1. A plain loop: the texts of a tag are
+// short, and Qt's search costs more to set up than such a text takes to read.
+constexpr qsizetype first_of(QStringView text, char16_t c, qsizetype from = 0) {
+    for (qsizetype i = from; i < text.size(); ++i)
+        if (text[i].unicode() == c) return i;
+    return -1;
+}
+
 // Whether text begins with prefix (ASCII) as it stands: a few compares where Qt's comparison of a QString
 // with Latin-1 takes its general path.
 inline bool begins_with(QStringView text, QLatin1StringView prefix) {
