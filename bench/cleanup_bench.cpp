@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 using namespace tamsel;
 using bench::run_seconds;
@@ -56,65 +57,68 @@ void report(const char* what, double mb, double seconds) {
     std::printf("%-40s %6.1f MB %8.3f s %8.1f MB/s\n", what, mb, seconds, mb / seconds);
 }
 
-// The steps of a cleanup over real pages, summed over all of them.
-int time_pages(const TagDatabase& db, const ConfigTable& config, const QStringList& paths) {
-    double read_s = 0, scan_s = 0, format_s = 0, encode_s = 0;
-    qint64 bytes = 0;
+// The steps of a cleanup over real pages, summed over all of them: one thread's scan and layout as the
+// editor runs them, the two halves the command line runs at once, and the two together.
+struct PageTimes {
+    double read = 0, scan = 0, format = 0, encode = 0, checks = 0, tokens = 0, two_threads = 0;
+};
+
+double seconds_of(const std::function<void()>& step) {
     QElapsedTimer t;
+    t.start();
+    step();
+    return t.nsecsElapsed() / 1e9;
+}
+
+void time_page(const TagDatabase& db, const ConfigTable& config, const QString& path, const QByteArray& raw, PageTimes& times) {
+    DecodedText page;
+    times.read += seconds_of([&] { page = decode_document(raw); });
+    ResultList results;
+    MetaSlots metas;
+    PageCleanup cleanup(db, results, metas);
+    times.scan += seconds_of([&] { cleanup.scan_text(page.text, path); });
+    QString cleaned;
+    times.format += seconds_of([&] { cleaned = cleanup.format(config, page.line_ends); });
+    times.encode += seconds_of([&] {
+        if (first_unencodable(cleaned, page.encoding) < 0) encode_document(cleaned, page.encoding);
+    });
+    MarkupScanner checks(db, results, metas, AnalyzeMode::report);
+    checks.collect_links = false;
+    times.checks += seconds_of([&] { checks.scan_text(page.text, page.text.size(), path); });
+    MarkupScanner tokens(db, results, metas, AnalyzeMode::cleanup);
+    tokens.collect_links = false;
+    tokens.checks = false;
+    times.tokens += seconds_of([&] { tokens.scan_text(page.text, page.text.size(), path); });
+    times.two_threads += seconds_of([&] {
+        ConcurrentCleanup both(db, results, metas);
+        both.run(page.text, path, config, page.line_ends);
+        cleaned = both.take_layout();
+    });
+}
+
+int time_pages(const TagDatabase& db, const ConfigTable& config, const QStringList& paths) {
+    PageTimes times;
+    qint64 bytes = 0;
     for (const QString& path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
             return 1;
         }
-        t.start();
         const QByteArray raw = file.readAll();
         bytes += raw.size();
-        const DecodedText page = decode_document(raw);
-        read_s += t.nsecsElapsed() / 1e9;
-        ResultList results;
-        MetaSlots metas;
-        PageCleanup cleanup(db, results, metas);
-        t.restart();
-        cleanup.scan_text(page.text, path);
-        scan_s += t.nsecsElapsed() / 1e9;
-        t.restart();
-        const QString cleaned = cleanup.format(config, page.line_ends);
-        format_s += t.nsecsElapsed() / 1e9;
-        t.restart();
-        if (first_unencodable(cleaned, page.encoding) < 0) encode_document(cleaned, page.encoding);
-        encode_s += t.nsecsElapsed() / 1e9;
+        time_page(db, config, path, raw, times);
     }
     const double mb = bytes / 1e6;
     std::printf("%lld pages\n", static_cast<long long>(paths.size()));
-    if (qEnvironmentVariableIsSet("SPLIT")) {
-        double check_s = 0, tokens_s = 0;
-        for (const QString& path : paths) {
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            const DecodedText page = decode_document(file.readAll());
-            ResultList results;
-            MetaSlots metas;
-            MarkupScanner check(db, results, metas, AnalyzeMode::report);
-            check.collect_links = false;
-            t.start();
-            check.scan_text(page.text, page.text.size(), path);
-            check_s += t.nsecsElapsed() / 1e9;
-            MarkupScanner tokens(db, results, metas, AnalyzeMode::cleanup);
-            tokens.collect_links = false;
-            tokens.checks = false;
-            t.restart();
-            tokens.scan_text(page.text, page.text.size(), path);
-            tokens_s += t.nsecsElapsed() / 1e9;
-        }
-        report("check alone", mb, check_s);
-        report("tokens alone", mb, tokens_s);
-    }
-    report("read and decode", mb, read_s);
-    report("scan in cleanup mode", mb, scan_s);
-    report("formatter", mb, format_s);
-    report("check and encode the result", mb, encode_s);
-    report("all steps", mb, read_s + scan_s + format_s + encode_s);
+    report("read and decode", mb, times.read);
+    report("scan in cleanup mode", mb, times.scan);
+    report("formatter", mb, times.format);
+    report("check and encode the result", mb, times.encode);
+    report("one thread, all steps", mb, times.read + times.scan + times.format + times.encode);
+    report("  the checks alone", mb, times.checks);
+    report("  the tokens alone", mb, times.tokens);
+    report("two threads, checks beside tokens+layout", mb, times.two_threads);
     return 0;
 }
 
