@@ -99,7 +99,7 @@ int run_check(const QStringList& args) {
     CommonOptions common;
     CheckOptions options;
     if (const auto ended = begin_command(args, "check", check_help, parse_check, common, options)) return *ended;
-    CliContext context(common);
+    CliContext context(common, Reads::database_only);
     if (!context.ok()) return exit_usage;
     Workspace& ws = context.ws();
 

@@ -96,7 +96,7 @@ CommonOptions parse_common(const QStringList& args) {
     return o;
 }
 
-CliContext::CliContext(const CommonOptions& options) {
+CliContext::CliContext(const CommonOptions& options, Reads reads) {
     Paths paths;
     paths.start_folder = QDir::currentPath();
     paths.program_data = locate_program_data(QCoreApplication::applicationDirPath());
@@ -120,7 +120,7 @@ CliContext::CliContext(const CommonOptions& options) {
         err() << "tamsel: " << database << ": " << QString(ws_->db.fatal_message()).replace(QStringLiteral("\r\n"), QStringLiteral(" ")) << Qt::endl;
         return;
     }
-    ws_->config.load_config(*store_, paths.user_data);
+    if (reads == Reads::database_and_configuration) ws_->config.load_config(*store_, paths.user_data);
     ok_ = true;
 }
 

@@ -38,11 +38,16 @@ struct CommonOptions {
 };
 CommonOptions parse_common(const QStringList& args);
 
+// What a command reads beside the database. One that reads the database alone (a check, a report) does
+// not load the configuration, so the settings are never opened; its workspace's configuration keeps the
+// defaults and is not to be read.
+enum class Reads { database_and_configuration, database_only };
+
 // A workspace for a command: database from --data (or the user's, seeded), configuration from the store
 // with the overrides on top. Fails with a message on standard error and null when the database cannot load.
 class CliContext {
 public:
-    explicit CliContext(const CommonOptions& options);
+    explicit CliContext(const CommonOptions& options, Reads reads = Reads::database_and_configuration);
     bool ok() const { return ok_; }
     Workspace& ws() { return *ws_; }
 

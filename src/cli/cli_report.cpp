@@ -54,7 +54,7 @@ int run_report(const QStringList& args) {
         err() << cannot_read(options.path) << Qt::endl;
         return exit_usage;
     }
-    CliContext context(common);
+    CliContext context(common, Reads::database_only);
     if (!context.ok()) return exit_usage;
     Workspace& ws = context.ws();
     const bool site = info.isDir();

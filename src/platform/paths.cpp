@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <cstring>
+#include <vector>
 
 namespace tamsel {
 namespace {
@@ -48,6 +50,23 @@ bool write_marker(const QString& path, const QHash<QString, QByteArray>& seeded,
     return true;
 }
 
+// Whether the two files hold the same bytes; false when either cannot be read. They are compared a block
+// at a time, so a start does not allocate and fault in two copies of the attribute table.
+bool same_bytes(const QString& a, const QString& b) {
+    QFile file_a(a), file_b(b);
+    if (!file_a.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || !file_b.open(QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        file_a.size() != file_b.size())
+        return false;
+    constexpr qint64 block = 64 * 1024;
+    std::vector<char> block_a(block), block_b(block);
+    for (;;) {
+        const qint64 read = file_a.read(block_a.data(), block);
+        if (read < 0 || file_b.read(block_b.data(), block) != read) return false;
+        if (read == 0) return true;
+        if (std::memcmp(block_a.data(), block_b.data(), static_cast<std::size_t>(read)) != 0) return false;
+    }
+}
+
 bool copy_over(const QString& from, const QString& to, QString* error) {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly)) {
@@ -84,8 +103,11 @@ bool seed_user_data(const QString& program_data, const QString& user_data, QStri
         const QString shipped = program_data + QLatin1Char('/') + base + QStringLiteral(".DB");
         const QString mine = user_data + QLatin1Char('/') + base + QStringLiteral(".DB");
         if (!QFile::exists(shipped)) continue;  // the loader reports the missing file
-        const QByteArray shipped_hash = file_hash(shipped);
         const bool missing = !QFile::exists(mine);
+        // A copy that holds the shipped bytes is never replaced, whatever the marker says; comparing the two
+        // files is cheaper than hashing the shipped one, which every start would otherwise do.
+        if (!missing && same_bytes(shipped, mine)) continue;
+        const QByteArray shipped_hash = file_hash(shipped);
         // The user's copy is read only when a newer shipped file could replace it.
         const bool update = seeded.contains(base) && shipped_hash != seeded.value(base);
         if (!missing && !(update && file_hash(mine) == seeded.value(base))) continue;

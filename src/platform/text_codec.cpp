@@ -17,7 +17,7 @@ constexpr std::array<char16_t, 32> high_block = {
 
 }  // namespace
 
-QString decode_1252(const QByteArray& bytes) {
+QString decode_1252(QByteArrayView bytes) {
     QString out;
     out.resize(bytes.size());
     QChar* dst = out.data();

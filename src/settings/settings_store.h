@@ -15,7 +15,8 @@ public:
     virtual void settings_write(const QString& key, const QString& value) = 0;
 };
 
-// QSettings("HOLLEMAR", "Tamsel2001"), section "Tamsel2001".
+// QSettings("HOLLEMAR", "Tamsel2001"), section "Tamsel2001", opened when a setting is first read or
+// written: a command that reads none does not look for the settings file.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
@@ -24,7 +25,9 @@ public:
     void settings_write(const QString& key, const QString& value) override;
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    QSettings& settings() const;
+
+    mutable std::unique_ptr<QSettings> settings_;
 };
 
 // A store in memory, for tests and for a command line that must not touch the user's settings.

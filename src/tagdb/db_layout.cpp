@@ -11,42 +11,45 @@ namespace {
 
 class ByteReader {
 public:
-    explicit ByteReader(const QByteArray& bytes) : bytes_(bytes) {}
+    // share_texts: each distinct text decoded once and shared by the records that hold it (every tag has
+    // the same global attributes), which pays when a whole table is read.
+    explicit ByteReader(QByteArrayView bytes, bool share_texts = true)
+        : data_(reinterpret_cast<const std::uint8_t*>(bytes.data())), size_(bytes.size()), share_texts_(share_texts) {}
 
     qsizetype pos() const { return pos_; }
     void seek(qsizetype pos) { pos_ = pos; }
 
-    std::uint8_t byte() {
-        if (pos_ >= bytes_.size()) return 0;
-        return static_cast<std::uint8_t>(bytes_[pos_++]);
-    }
+    std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
     std::int16_t int16() {
-        const std::uint8_t lo = byte();
-        const std::uint8_t hi = byte();
-        return static_cast<std::int16_t>(lo | (hi << 8));
+        if (size_ - pos_ < 2) {
+            const std::uint8_t lo = byte();
+            return static_cast<std::int16_t>(lo | (byte() << 8));
+        }
+        const auto value = static_cast<std::int16_t>(data_[pos_] | (data_[pos_ + 1] << 8));
+        pos_ += 2;
+        return value;
     }
     bool flag() { return int16() != 0; }
-    // Texts repeat a great deal (every tag has the same global attributes): each distinct text is decoded
-    // once and shared by the records that hold it.
     QString text() {
         const QByteArrayView raw = raw_text();
         if (raw.isEmpty()) return QString();
+        if (!share_texts_) return decode_1252(raw);
         if (const auto it = decoded_.constFind(raw); it != decoded_.constEnd()) return *it;
-        const QString text = decode_1252(raw.toByteArray());
+        const QString text = decode_1252(raw);
         decoded_.insert(raw, text);
         return text;
     }
     // The bytes of a text, not decoded. A text cut off by the end of the file keeps what is there.
     QByteArrayView raw_text() {
         const auto length = static_cast<std::uint16_t>(int16());
-        const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, length);
-        const QByteArrayView raw(bytes_.constData() + pos_, available);
+        const qsizetype available = std::clamp<qsizetype>(size_ - pos_, 0, length);
+        const QByteArrayView raw(data_ + pos_, available);
         pos_ += available;
         return raw;
     }
     QByteArray bytes(qsizetype n, bool pad = true) {
-        const qsizetype available = std::clamp<qsizetype>(bytes_.size() - pos_, 0, n);
-        QByteArray raw = bytes_.mid(pos_, available);
+        const qsizetype available = std::clamp<qsizetype>(size_ - pos_, 0, n);
+        QByteArray raw(reinterpret_cast<const char*>(data_ + pos_), available);
         pos_ += available;
         if (pad) raw.append(n - available, '\0');
         return raw;
@@ -55,8 +58,10 @@ public:
     int count() { return std::max<int>(0, int16()); }
 
 private:
-    const QByteArray& bytes_;
+    const std::uint8_t* data_;
+    qsizetype size_;
     qsizetype pos_ = 0;
+    bool share_texts_;
     QHash<QByteArrayView, QString> decoded_;
 };
 
@@ -155,36 +160,72 @@ AttrRecord read_attr(ByteReader& in) {
 
 Table<AttrRecord> parse_attrs(const QByteArray& bytes) { return parse_table<AttrRecord>(bytes, read_attr); }
 
-QHash<QString, QList<qsizetype>> index_attr_records(const QByteArray& bytes) {
-    QHash<QString, QList<qsizetype>> index;
-    ByteReader in(bytes);
-    const int count = in.count();
-    QByteArrayView previous_tag;
-    QList<qsizetype>* offsets = nullptr;  // of the tag of the record before; valid until the next insert
-    for (int i = 1; i <= count; ++i) {
-        const qsizetype offset = in.pos();
-        const QByteArrayView tag = in.raw_text();
-        in.raw_text();
-        in.byte();
-        in.raw_text();
-        in.int16();
-        // The records of a tag mostly follow one another: its key is decoded once per run.
-        if (!offsets || tag != previous_tag) {
-            offsets = &index[tag.isEmpty() ? QString() : decode_1252(tag.toByteArray())];
-            previous_tag = tag;
-        }
-        offsets->append(offset);
+namespace {
+
+// Where the attribute record that begins at offset ends, when it lies whole within the bytes; otherwise -1.
+// The walk over the file goes from length to length, so this is the whole of its work.
+qsizetype attr_record_end(QByteArrayView bytes, qsizetype offset) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    qsizetype at = offset;
+    for (const int before : {0, 0, 1}) {  // tag, name, and choices after the type byte
+        at += before;
+        if (at + 2 > bytes.size()) return -1;
+        at += 2 + (data[at] | (data[at + 1] << 8));
     }
-    return index;
+    at += 2;  // the required flag
+    return at <= bytes.size() ? at : -1;
 }
 
-QList<AttrRecord> parse_attrs_at(const QByteArray& bytes, const QList<qsizetype>& offsets) {
+}  // namespace
+
+AttrFile::AttrFile(QByteArray bytes) : bytes_(std::move(bytes)) {
+    ByteReader in(bytes_);
+    const int count = in.count();
+    for (int i = 1; i <= count; ++i) {
+        const qsizetype offset = in.pos();
+        QByteArrayView tag;
+        if (const qsizetype end = attr_record_end(bytes_, offset); end >= 0) {
+            tag = in.raw_text();
+            in.seek(end);
+        } else {  // cut off by the end of the file: what is there, field by field
+            tag = in.raw_text();
+            in.raw_text();
+            in.byte();
+            in.raw_text();
+            in.int16();
+        }
+        if (runs_.isEmpty() || tag != tag_of(runs_.last())) runs_.append({offset, tag.size(), 0});
+        ++runs_.last().count;
+    }
+    // A file the database wrote is in order already.
+    const auto tag_less = [this](const Run& a, const Run& b) { return tag_of(a) < tag_of(b); };
+    if (!std::is_sorted(runs_.cbegin(), runs_.cend(), tag_less)) std::stable_sort(runs_.begin(), runs_.end(), tag_less);
+}
+
+QByteArrayView AttrFile::tag_of(const Run& run) const {
+    return QByteArrayView(bytes_).sliced(std::min(run.offset + 2, bytes_.size()), run.tag_size);
+}
+
+QList<AttrRecord> AttrFile::records_of(const QString& tag_key) const {
+    // Every tag of the file decodes from 8-bit bytes; a key with a character outside them names none.
+    QByteArray key(tag_key.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < tag_key.size(); ++i) {
+        const int code = code_1252(tag_key[i]);
+        if (code < 0) return {};
+        key[i] = static_cast<char>(code);
+    }
+    const auto tag_less = [this](const Run& run, QByteArrayView tag) { return tag_of(run) < tag; };
+    const auto first = std::lower_bound(runs_.cbegin(), runs_.cend(), QByteArrayView(key), tag_less);
+    auto last = first;
+    qsizetype count = 0;
+    for (; last != runs_.cend() && tag_of(*last) == QByteArrayView(key); ++last) count += last->count;
     QList<AttrRecord> records;
-    records.reserve(offsets.size());
-    ByteReader in(bytes);
-    for (const qsizetype offset : offsets) {
-        in.seek(offset);
-        records.append(read_attr(in));
+    records.reserve(count);
+    // The records of one tag have few texts in common: not worth looking each one up.
+    ByteReader in(bytes_, false);
+    for (auto run = first; run != last; ++run) {
+        in.seek(run->offset);
+        for (qsizetype i = 0; i < run->count; ++i) records.append(read_attr(in));
     }
     return records;
 }

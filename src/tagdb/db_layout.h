@@ -5,7 +5,6 @@
 #include "tagdb/records.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 
 namespace tamsel {
@@ -16,10 +15,31 @@ using Table = QList<Record>;
 
 Table<TagRecord> parse_tags(const QByteArray& bytes);
 Table<AttrRecord> parse_attrs(const QByteArray& bytes);
-// The attribute table file read a tag at a time: where each record begins, by the key of its tag, and the
-// records that begin at offsets, in that order.
-QHash<QString, QList<qsizetype>> index_attr_records(const QByteArray& bytes);
-QList<AttrRecord> parse_attrs_at(const QByteArray& bytes, const QList<qsizetype>& offsets);
+
+// The attribute table file read a tag at a time, for a run that needs a few tags' worth of its thousands of
+// records. The file is walked once, without decoding a text, for the runs of consecutive records that share
+// a tag; the runs are ordered by the tag's bytes, so a tag's records are found by a binary search and read
+// from the file when asked for. Safe from several threads.
+class AttrFile {
+public:
+    AttrFile() = default;
+    explicit AttrFile(QByteArray bytes);
+
+    // The records whose tag is tag_key, in file order, as parse_attrs would read them.
+    QList<AttrRecord> records_of(const QString& tag_key) const;
+
+private:
+    struct Run {
+        qsizetype offset;    // where the run's first record begins
+        qsizetype tag_size;  // the bytes of its tag that the file holds
+        qsizetype count;
+    };
+    QByteArrayView tag_of(const Run& run) const;
+
+    QByteArray bytes_;
+    QList<Run> runs_;
+};
+
 Table<StylesheetRecord> parse_stylesheet(const QByteArray& bytes);
 Table<ColorRecord> parse_colors(const QByteArray& bytes);
 ConfigRecord parse_config(const QByteArray& bytes);

@@ -58,7 +58,7 @@ void EntityTable::add_entity(const QString& char_text, const QString& name) {
     Entity e;
     e.char_text = char_text == QLatin1String("'''") ? QStringLiteral("\"") : char_text;
     e.name = name;
-    e.code = e.char_text.startsWith(QLatin1Char('#')) ? e.char_text.mid(1).toInt() : 0;
+    e.code = e.char_text.startsWith(QLatin1Char('#')) ? QStringView(e.char_text).mid(1).toInt() : 0;
     const bool high = e.char_text.startsWith(QLatin1Char('#')) && e.code > 255;
     if (!high) ++low_count_;
     const int index = count();
@@ -69,7 +69,12 @@ void EntityTable::add_entity(const QString& char_text, const QString& name) {
 
 void EntityTable::build_entity_table() {
     clear();
-    for (const EntitySource& s : entity_sources) add_entity(s.char_text.toString(), s.name.toString());
+    entries_.reserve(capacity);
+    by_name_.reserve(capacity);
+    by_code_.reserve(capacity);
+    // The texts of the rows are constants: the table's strings refer to them instead of copying them.
+    const auto text = [](QStringView v) { return QString::fromRawData(reinterpret_cast<const QChar*>(v.data()), v.size()); };
+    for (const EntitySource& s : entity_sources) add_entity(text(s.char_text), text(s.name));
 }
 
 int EntityTable::find_name(const QString& name) const {

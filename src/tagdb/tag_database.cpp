@@ -66,13 +66,17 @@ void sort_vocabulary(Table<VocabEntry>& table) {
                [](const VocabEntry&) { return false; });
 }
 
-TagDatabase::TagDatabase() {
-    tags_.append(TagRecord{});
-    attrs_.append(AttrRecord{});
-    stylesheet_.append(StylesheetRecord{});
-    colors_.append(ColorRecord{});
-    vocabulary_.append(VocabEntry{});
+namespace {
+
+Table<VocabEntry> read_vocabulary(const QByteArray& bytes) {
+    Table<VocabEntry> table = parse_vocabulary(bytes);
+    sort_vocabulary(table);
+    return table;
 }
+
+}  // namespace
+
+TagDatabase::TagDatabase() { tags_.append(TagRecord{}); }
 
 bool TagDatabase::load_database(const QString& dir) {
     *this = TagDatabase();
@@ -87,15 +91,11 @@ bool TagDatabase::load_database(const QString& dir) {
         if (base == QLatin1String("Config")) config_ = parse_config(bytes);
         else if (base == QLatin1String("HTML_Tags")) tags_ = parse_tags(bytes);
         else if (base == QLatin1String("HTML_Attr")) {
-            attr_bytes_ = bytes;
-            attr_offsets_ = index_attr_records(bytes);
-            attrs_loaded_ = false;
-        }
-        else if (base == QLatin1String("Stylesheet")) stylesheet_ = parse_stylesheet(bytes);
-        else if (base == QLatin1String("Vocabulary")) {
-            vocabulary_ = parse_vocabulary(bytes);
-            sort_vocabulary(vocabulary_);
-        } else colors_ = parse_colors(bytes);
+            attrs_ = LazyTable<AttrRecord>(bytes, parse_attrs);
+            attr_file_.emplace(bytes);
+        } else if (base == QLatin1String("Stylesheet")) stylesheet_ = LazyTable<StylesheetRecord>(bytes, parse_stylesheet);
+        else if (base == QLatin1String("Vocabulary")) vocabulary_ = LazyTable<VocabEntry>(bytes, read_vocabulary);
+        else colors_ = LazyTable<ColorRecord>(bytes, parse_colors);
     }
     attr_index_valid_ = false;
     entities_.build_entity_table();
@@ -115,7 +115,7 @@ SaveResult TagDatabase::save_database(const QString& dir) {
     if (SaveResult r = write_atomically(path("HTML_Tags"), serialize_tags(tags_)); !r.ok) return r;
     if (attrs_need_sort && attr_count() >= 1) sort_attrs();
     if (SaveResult r = write_atomically(path("HTML_Attr"), serialize_attrs(attrs())); !r.ok) return r;
-    return write_atomically(path("Stylesheet"), serialize_stylesheet(stylesheet_));
+    return write_atomically(path("Stylesheet"), serialize_stylesheet(stylesheet()));
 }
 
 void TagDatabase::sort_tags() {
@@ -126,12 +126,11 @@ void TagDatabase::sort_tags() {
 }
 
 void TagDatabase::sort_attrs() {
-    load_attrs();
+    Table<AttrRecord>& attrs = edit_attrs();
     attrs_need_sort = false;
     const auto deleted = [](const AttrRecord& r) { return r.tag == deleted_marker; };
-    sort_slots(attrs_, attr_less, deleted);
-    cut_deleted(attrs_, deleted);
-    attr_index_valid_ = false;
+    sort_slots(attrs, attr_less, deleted);
+    cut_deleted(attrs, deleted);
 }
 
 int TagDatabase::lookup_tag(const QString& name, QString* upper_name) const {
@@ -154,9 +153,9 @@ int TagDatabase::lookup_tag(const QString& name, QString* upper_name) const {
 }
 
 Table<AttrRecord>& TagDatabase::edit_attrs() {
-    load_attrs();
+    attr_file_.reset();
     attr_index_valid_ = false;
-    return attrs_;
+    return attrs_.edit();
 }
 
 const QList<int>& TagDatabase::attributes_of(const QString& tag_key) const {
@@ -168,24 +167,16 @@ const QList<int>& TagDatabase::attributes_of(const QString& tag_key) const {
 
 void TagDatabase::rebuild_attr_index() const {
     attr_index_.clear();
-    for (int i = 1; i <= attr_count(); ++i) attr_index_[attrs_[i].tag].append(i);
+    const Table<AttrRecord>& table = attrs();
+    for (int i = 1; i < table.size(); ++i) attr_index_[table[i].tag].append(i);
     attr_index_valid_ = true;
 }
 
 QList<AttrRecord> TagDatabase::attribute_records_of(const QString& tag_key) const {
-    if (!attrs_loaded_) return parse_attrs_at(attr_bytes_, attr_offsets_.value(tag_key));
+    if (attr_file_) return attr_file_->records_of(tag_key);
     QList<AttrRecord> records;
-    for (const int i : attributes_of(tag_key)) records.append(attrs_[i]);
+    for (const int i : attributes_of(tag_key)) records.append(attrs()[i]);
     return records;
-}
-
-void TagDatabase::load_attrs() const {
-    if (attrs_loaded_) return;
-    attrs_ = parse_attrs(attr_bytes_);
-    attr_bytes_.clear();
-    attr_offsets_.clear();
-    attrs_loaded_ = true;
-    attr_index_valid_ = false;
 }
 
 }  // namespace tamsel

@@ -3,9 +3,11 @@
 // and the flags the database editors and the start-up read.
 #include "tagdb/db_layout.h"
 #include "tagdb/fixed_tables.h"
+#include "tagdb/lazy_table.h"
 
 #include <QHash>
 #include <QStringList>
+#include <optional>
 
 namespace tamsel {
 
@@ -32,7 +34,8 @@ public:
 
     // Reads the six files of dir in their order, then builds the entity table. A missing file sets db_fatal
     // and missing_file, leaves that table and all later ones empty and returns false; the caller tells the
-    // user with fatal_message().
+    // user with fatal_message(). The attribute, style sheet, colour and vocabulary tables are kept as the
+    // files' bytes and read when first asked for.
     bool load_database(const QString& dir);
     // "FATAL ERROR / Required File Missing / <base name>", line by line.
     QString fatal_message() const;
@@ -47,24 +50,21 @@ public:
     int lookup_tag(const QString& name, QString* upper_name = nullptr) const;
     // Record numbers of the attributes of a tag key, in table order.
     const QList<int>& attributes_of(const QString& tag_key) const;
-    // The attribute records of a tag key, in table order. Until something asks for the whole attribute
-    // table they are read from the file for this tag alone: a check of one page needs a few tags' worth
-    // of the thousands of records. Safe from several threads once prepare_for_readers has run.
+    // The attribute records of a tag key, in table order. Until the attribute table is changed they are
+    // read from the file for this tag alone: a check of one page needs a few tags' worth of the thousands
+    // of records. Safe from several threads once prepare_for_readers has run.
     QList<AttrRecord> attribute_records_of(const QString& tag_key) const;
     // Builds the lookups that are otherwise built on first use, so that threads may then read the
-    // database at once without changing it.
+    // database at once without changing it. The tables read on first use are safe without it.
     void prepare_for_readers() const {
-        if (attrs_loaded_ && !attr_index_valid_) rebuild_attr_index();
+        if (!attr_file_ && !attr_index_valid_) rebuild_attr_index();
     }
 
     const Table<TagRecord>& tags() const { return tags_; }
-    const Table<AttrRecord>& attrs() const {
-        load_attrs();
-        return attrs_;
-    }
-    const Table<StylesheetRecord>& stylesheet() const { return stylesheet_; }
-    const Table<ColorRecord>& colors() const { return colors_; }
-    const Table<VocabEntry>& vocabulary() const { return vocabulary_; }
+    const Table<AttrRecord>& attrs() const { return attrs_.table(); }
+    const Table<StylesheetRecord>& stylesheet() const { return stylesheet_.table(); }
+    const Table<ColorRecord>& colors() const { return colors_.table(); }
+    const Table<VocabEntry>& vocabulary() const { return vocabulary_.table(); }
     const ConfigRecord& config() const { return config_; }
     const EntityTable& entities() const { return entities_; }
     int tag_count() const { return static_cast<int>(tags_.size()) - 1; }
@@ -73,9 +73,9 @@ public:
     // Changing access for the database editors and the data builder; the attribute index follows.
     Table<TagRecord>& edit_tags() { return tags_; }
     Table<AttrRecord>& edit_attrs();
-    Table<StylesheetRecord>& edit_stylesheet() { return stylesheet_; }
-    Table<ColorRecord>& edit_colors() { return colors_; }
-    Table<VocabEntry>& edit_vocabulary() { return vocabulary_; }
+    Table<StylesheetRecord>& edit_stylesheet() { return stylesheet_.edit(); }
+    Table<ColorRecord>& edit_colors() { return colors_.edit(); }
+    Table<VocabEntry>& edit_vocabulary() { return vocabulary_.edit(); }
     ConfigRecord& edit_config() { return config_; }
 
     bool db_fatal = false;
@@ -86,18 +86,15 @@ public:
 
 private:
     void rebuild_attr_index() const;
-    void load_attrs() const;
 
     Table<TagRecord> tags_;
-    // The attribute table, read from attr_bytes_ on first use; until then attr_offsets_ finds the records
-    // of each tag in the bytes.
-    mutable Table<AttrRecord> attrs_;
-    mutable QByteArray attr_bytes_;
-    mutable QHash<QString, QList<qsizetype>> attr_offsets_;
-    mutable bool attrs_loaded_ = true;
-    Table<StylesheetRecord> stylesheet_;
-    Table<ColorRecord> colors_;
-    Table<VocabEntry> vocabulary_;
+    LazyTable<AttrRecord> attrs_;
+    // The attribute file as loaded: attribute_records_of reads a tag's records from it until the table
+    // is changed.
+    std::optional<AttrFile> attr_file_;
+    LazyTable<StylesheetRecord> stylesheet_;
+    LazyTable<ColorRecord> colors_;
+    LazyTable<VocabEntry> vocabulary_;
     ConfigRecord config_;
     EntityTable entities_;
 

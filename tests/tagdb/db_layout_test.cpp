@@ -21,6 +21,16 @@ TagRecord tag(const QString& key, std::uint8_t closing = closing_required, const
     return r;
 }
 
+// An attribute file of one record for each tag, in that order.
+QByteArray attr_file(const QStringList& tags) {
+    Table<AttrRecord> table{AttrRecord{}};
+    for (const QString& tag : tags) {
+        const int n = static_cast<int>(table.size());
+        table.append({tag, QStringLiteral("NAME%1").arg(n), static_cast<std::uint8_t>(n % 12), QStringLiteral("a,b"), n % 2 == 0});
+    }
+    return serialize_attrs(table);
+}
+
 }  // namespace
 
 class DbLayoutTest : public QObject {
@@ -58,6 +68,39 @@ private Q_SLOTS:
         case 3: QCOMPARE(serialize_colors(parse_colors(bytes)), bytes); break;
         default: QCOMPARE(serialize_config(parse_config(bytes)), bytes); break;
         }
+    }
+
+    // A tag's records read from the attribute file alone are the ones the whole table holds for it, in the
+    // file's order.
+    void a_tag_s_records_are_those_of_the_whole_table_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("count");
+        QByteArray beyond = attr_file({QStringLiteral("A")});
+        beyond[0] = 3;
+        QTest::newRow("records of a tag in one run") << attr_file({"A", "A", "B"}) << "A" << 2;
+        QTest::newRow("records of a tag apart, in file order") << attr_file({"B", "A", "B", "C", "B"}) << "B" << 3;
+        QTest::newRow("tags out of order") << attr_file({"TD", "A", "P"}) << "A" << 1;
+        QTest::newRow("a key that begins other tags") << attr_file({"TD", "T", "TR"}) << "T" << 1;
+        QTest::newRow("letter case counts") << attr_file({"A"}) << "a" << 0;
+        QTest::newRow("absent tag") << attr_file({"A", "C"}) << "B" << 0;
+        QTest::newRow("8-bit tag") << attr_file({QStringLiteral("\u00C9"), QStringLiteral("\u0152")}) << QStringLiteral("\u0152") << 1;
+        QTest::newRow("a key with no 8-bit byte finds nothing") << attr_file({"?", "A"}) << QStringLiteral("\u0100") << 0;
+        QTest::newRow("empty tag") << attr_file({"", "A", ""}) << "" << 2;
+        QTest::newRow("record cut off by the end of the file") << attr_file({"A", "A"}).chopped(3) << "A" << 2;
+        QTest::newRow("count beyond the end") << beyond << "" << 2;
+        QTest::newRow("no bytes at all") << QByteArray() << "" << 0;
+    }
+    void a_tag_s_records_are_those_of_the_whole_table() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        QFETCH(int, count);
+        const Table<AttrRecord> whole = parse_attrs(file);
+        QList<AttrRecord> expected;
+        for (qsizetype i = 1; i < whole.size(); ++i)
+            if (whole[i].tag == key) expected.append(whole[i]);
+        QCOMPARE(expected.size(), count);
+        QCOMPARE(AttrFile(file).records_of(key), expected);
     }
 
     void any_nonzero_flag_reads_true() {

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 using namespace tamsel;
 
@@ -166,6 +170,109 @@ private Q_SLOTS:
         }
         db.edit_attrs().append(attr(QStringLiteral("ZZZ"), QStringLiteral("NEW")));
         QCOMPARE(db.attributes_of(QStringLiteral("ZZZ")), QList<int>({db.attr_count()}));
+    }
+
+    void a_tag_s_attribute_records_read_from_the_file_are_those_of_the_table() {
+        TagDatabase db;
+        QVERIFY(db.load_database(test::data_dir()));
+        qsizetype compared = 0;
+        for (int t = 1; t <= db.tag_count(); ++t) {
+            const QString& key = db.tags()[t].key;
+            QList<AttrRecord> scanned;
+            for (int i = 1; i <= db.attr_count(); ++i)
+                if (db.attrs()[i].tag == key) scanned << db.attrs()[i];
+            QCOMPARE(db.attribute_records_of(key), scanned);
+            compared += scanned.size();
+        }
+        QVERIFY(compared > db.attr_count() / 2);
+    }
+
+    // Once the attribute table changes, a tag's records are the table's, no longer the file's.
+    void attribute_records_follow_the_changed_table_data() {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("table read, not changed") << "" << "";
+        QTest::newRow("record added") << "NEW" << "";
+        QTest::newRow("record deleted and the table sorted") << "" << "VALIGN";
+    }
+    void attribute_records_follow_the_changed_table() {
+        QFETCH(QString, added);
+        QFETCH(QString, deleted);
+        const QString key = QStringLiteral("TD");
+        TagDatabase db;
+        QVERIFY(db.load_database(test::data_dir()));
+        QStringList expected;
+        for (const AttrRecord& a : db.attribute_records_of(key)) expected << a.name;
+        QVERIFY(expected.contains(QStringLiteral("VALIGN")));
+        QVERIFY(db.attr_count() > 0);
+        if (!added.isEmpty()) {
+            db.edit_attrs().append(attr(key, added));
+            expected << added;
+        }
+        if (!deleted.isEmpty()) {
+            Table<AttrRecord>& attrs = db.edit_attrs();
+            for (AttrRecord& a : attrs)
+                if (a.tag == key && a.name == deleted) a.tag = deleted_marker;
+            db.sort_attrs();
+            expected.removeOne(deleted);
+        }
+        QStringList names;
+        for (const AttrRecord& a : db.attribute_records_of(key)) names << a.name;
+        QCOMPARE(names, expected);
+    }
+
+    // The tables read when first asked for belong to each copy of the database: a change to one copy
+    // leaves the other as loaded, whether the copy was made before or after the first ask.
+    void a_copy_reads_and_changes_its_own_tables_data() {
+        QTest::addColumn<bool>("asked_before_copy");
+        QTest::newRow("copied before first use") << false;
+        QTest::newRow("copied after first use") << true;
+    }
+    void a_copy_reads_and_changes_its_own_tables() {
+        QFETCH(bool, asked_before_copy);
+        TagDatabase loaded;
+        QVERIFY(loaded.load_database(test::data_dir()));
+        const TagDatabase pristine = loaded;
+        TagDatabase db;
+        QVERIFY(db.load_database(test::data_dir()));
+        if (asked_before_copy) QVERIFY(db.vocabulary().size() + db.colors().size() + db.stylesheet().size() + db.attrs().size() > 4);
+        TagDatabase copy = db;
+        copy.edit_vocabulary().append(VocabEntry{QStringLiteral("zzz"), QStringLiteral("ZZZ")});
+        copy.edit_colors().removeLast();
+        copy.edit_stylesheet()[1].values = QStringLiteral("changed");
+        copy.edit_attrs()[1].name = QStringLiteral("CHANGED");
+        QCOMPARE(db.vocabulary(), pristine.vocabulary());
+        QCOMPARE(db.colors(), pristine.colors());
+        QCOMPARE(db.stylesheet(), pristine.stylesheet());
+        QCOMPARE(db.attrs(), pristine.attrs());
+        QCOMPARE(copy.vocabulary().size(), pristine.vocabulary().size() + 1);
+        QCOMPARE(copy.colors().size(), pristine.colors().size() - 1);
+        QCOMPARE(copy.stylesheet()[1].values, QStringLiteral("changed"));
+        QCOMPARE(copy.attrs()[1].name, QStringLiteral("CHANGED"));
+    }
+
+    // Threads that ask at once for tables nobody asked for before all get the one table, read once.
+    void tables_asked_for_by_several_threads_at_once_are_read_once() {
+        TagDatabase db;
+        QVERIFY(db.load_database(test::data_dir()));
+        db.prepare_for_readers();
+        constexpr int thread_count = 4;
+        std::array<std::array<const void*, 4>, thread_count> seen{};
+        std::atomic<int> waiting{thread_count};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < thread_count; ++t)
+            threads.emplace_back([&, t] {
+                for (--waiting; waiting > 0;) std::this_thread::yield();
+                seen[t] = {&db.vocabulary(), &db.colors(), &db.stylesheet(), &db.attrs()};
+            });
+        for (std::thread& t : threads) t.join();
+        for (int t = 1; t < thread_count; ++t) QCOMPARE(seen[t], seen[0]);
+        TagDatabase alone;
+        QVERIFY(alone.load_database(test::data_dir()));
+        QCOMPARE(db.vocabulary(), alone.vocabulary());
+        QCOMPARE(db.colors(), alone.colors());
+        QCOMPARE(db.stylesheet(), alone.stylesheet());
+        QCOMPARE(db.attrs(), alone.attrs());
     }
 
     void save_reproduces_the_files() {
