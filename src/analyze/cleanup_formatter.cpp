@@ -106,7 +106,7 @@ public:
           tag_case_(config.config_flag(tag_case)),
           out_(config.config_int(level_indent), line_end),
           line_(out_, config.config_int(right_margin)),
-          vbscript_(db.vocabulary(), config.config_flag(script_break)) {}
+          vbscript_(db, config.config_flag(script_break)) {}
 
     QString run(ProgressModel* progress, const std::atomic<bool>* stop);
 

@@ -54,10 +54,15 @@ qsizetype next_at_or_after(QStringView text, QChar needle, qsizetype from, qsize
 
 }  // namespace
 
-TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter) : reporter_(reporter) {
-    for (const Entity& e : entities.entries())
-        if (!e.name.isEmpty()) lower_names_.insert(e.name.toLower());
-    for (const HtmlReference& r : html_references) lower_names_.insert(r.name.toString().toLower());
+TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter) : entities_(entities), reporter_(reporter) {}
+
+bool TextChecker::known_name(const QString& lower_name) {
+    if (lower_names_.isEmpty()) {
+        for (const Entity& e : entities_.entries())
+            if (!e.name.isEmpty()) lower_names_.insert(e.name.toLower());
+        for (const HtmlReference& r : html_references) lower_names_.insert(r.name.toString().toLower());
+    }
+    return lower_names_.contains(lower_name);
 }
 
 void TextChecker::check_text(QStringView chunk) {
@@ -95,7 +100,7 @@ void TextChecker::check_entity(QStringView piece) {
         return;
     }
     const QString name = reference.mid(1, reference.size() - 2);
-    if (!lower_names_.contains(name)) reporter_.report_problem(15, QLatin1Char('&') + name + QLatin1Char(';'));
+    if (!known_name(name)) reporter_.report_problem(15, QLatin1Char('&') + name + QLatin1Char(';'));
     else if (missing_semicolon) reporter_.report_problem(14, QLatin1Char('&') + name);
 }
 

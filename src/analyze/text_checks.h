@@ -22,9 +22,13 @@ public:
 
 private:
     void check_numeric(const QString& reference);
+    bool known_name(const QString& lower_name);
 
+    const EntityTable& entities_;
     ProblemReporter& reporter_;
-    QSet<QString> lower_names_;  // entity names are matched without regard to letter case
+    // Entity names are matched without regard to letter case. Gathered at the first named reference: a
+    // page may have none, and a scanner that only makes a cleanup's tokens checks nothing.
+    QSet<QString> lower_names_;
 };
 
 }  // namespace tamsel

@@ -125,7 +125,7 @@ void VBScriptFormatter::format_line(QStringView raw, LineEmitter& out) const {
     if (line.isEmpty()) return;
     const LevelChange change = level_change(line);
     for (int i = 0; i < change.close; ++i) out.close_level();
-    const QString written = vocabulary_.size() > 1 ? with_word_forms(line) : line;
+    const QString written = db_.vocabulary().size() > 1 ? with_word_forms(line) : line;
     out.write_line(clean_vbscript_blanks(written));
     for (int i = 0; i < change.open; ++i) out.open_level();
     if (script_break_ && out.level() == 0) {
@@ -168,10 +168,11 @@ QString VBScriptFormatter::with_word_forms(const QString& line) const {
 
 QString VBScriptFormatter::written_form(QStringView word) const {
     const QString lower = word.toString().toLower();
-    const auto first = vocabulary_.begin() + 1;
-    const auto it = std::lower_bound(first, vocabulary_.end(), lower,
+    const Table<VocabEntry>& vocabulary = db_.vocabulary();
+    const auto first = vocabulary.begin() + 1;
+    const auto it = std::lower_bound(first, vocabulary.end(), lower,
                                      [](const VocabEntry& e, const QString& w) { return compare_8bit(e.lower, w) < 0; });
-    return it != vocabulary_.end() && it->lower == lower ? it->written : lower;
+    return it != vocabulary.end() && it->lower == lower ? it->written : lower;
 }
 
 }  // namespace tamsel
