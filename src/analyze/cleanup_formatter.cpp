@@ -59,6 +59,11 @@ TagName tag_name(QStringView tag) {
     return t;
 }
 
+// "<%" and "<?" open a block for the server (or another program) that the page holds as it stands.
+bool opens_server_block(QStringView line) {
+    return line.size() >= 2 && line[0] == u'<' && (line[1] == u'%' || line[1] == u'?');
+}
+
 bool is_ascii_letter(QChar c) {
     const char16_t u = c.unicode();
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
@@ -77,7 +82,7 @@ void set_upper_name(QString& out, QStringView tag, const TagName& name) {
     for (qsizetype end = std::min(name.name_end, out.size()); i < end; ++i) {
         const QChar c = chars[i];
         if (!c.isLetterOrNumber() && c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('_') && c != QLatin1Char('.')) break;
-        chars[i] = c.toUpper();
+        chars[i] = c.unicode() < 0x80 ? QChar(ascii_upper(c.unicode())) : c.toUpper();
     }
 }
 
@@ -208,9 +213,9 @@ bool CleanupFormatter::is_tag_line(QStringView line) const {
     case Segment::text:
         return true;
     case Segment::style:
-        return !line.startsWith(u"<!");
+        return !begins_with(line, QLatin1StringView("<!"));
     case Segment::script:
-        return line.startsWith(u"</script", Qt::CaseInsensitive);
+        return starts_with_ci(line, QLatin1StringView("</SCRIPT"));
     }
     return true;
 }
@@ -218,7 +223,7 @@ bool CleanupFormatter::is_tag_line(QStringView line) const {
 qsizetype CleanupFormatter::format_tag_token(qsizetype i) {
     end_segment();
     const QStringView line = tokens_.line(i);
-    if (has_spans_ && (line.startsWith(u"<%") || line.startsWith(u"<?"))) return append_server_block(i);
+    if (has_spans_ && opens_server_block(line)) return append_server_block(i);
     const QStringView tag = tag_text(i);
     TagName& name = current_name_;
     read_tag_name(tag, name);
@@ -254,9 +259,9 @@ void CleanupFormatter::format_tag(QStringView tag, const TagName& name, bool pag
 void CleanupFormatter::enter_segment_of(QStringView tag) {
     segment_ = Segment::text;
     if (closes_itself(tag)) return;  // "<script src=a.js/>" holds no script, as the scanner reads it
-    if (tag.startsWith(u"<STYLE", Qt::CaseInsensitive)) {
+    if (starts_with_ci(tag, QLatin1StringView("<STYLE"))) {
         segment_ = Segment::style;
-    } else if (tag.startsWith(u"<SCRIPT", Qt::CaseInsensitive)) {
+    } else if (starts_with_ci(tag, QLatin1StringView("<SCRIPT"))) {
         segment_ = Segment::script;
         javascript_ = !tag.contains(u"VB", Qt::CaseInsensitive);
     }
@@ -364,7 +369,7 @@ bool CleanupFormatter::runs_on(qsizetype i) const {
     if (!has_spans_) return false;
     for (qsizetype k = i + 1; k < tokens_.size() && !blank_before(k); ++k) {
         const QStringView line = tokens_.line(k);
-        if (!line.startsWith(QLatin1Char('<')) || line.startsWith(u"<%") || line.startsWith(u"<?")) return true;
+        if (!line.startsWith(QLatin1Char('<')) || opens_server_block(line)) return true;
         TagName& name = next_name_;
         read_tag_name(line, name);
         if (name.name == u"SCRIPT" || name.name == u"STYLE") return false;
@@ -406,8 +411,8 @@ QStringView CleanupFormatter::gap(qsizetype i) const {
 // event handler's statements may rest on them. A comment stands as the page has it.
 QStringView CleanupFormatter::tag_text(qsizetype i) {
     const QStringView page_tag = raw(i);
-    if (has_spans_ && page_tag.startsWith(u"<!--")) return page_tag;
-    if (!has_spans_ || !page_tag.contains(QLatin1Char('\n'))) return tokens_.line(i);
+    if (has_spans_ && begins_with(page_tag, QLatin1StringView("<!--"))) return page_tag;
+    if (!has_spans_ || first_of(page_tag, u'\n') < 0) return tokens_.line(i);
     QString out;
     QChar quote;
     bool kept_break = false;

@@ -41,7 +41,7 @@ bool LineGuard::outside(QStringView line, qsizetype i) {
         skip_mark_ = true;
         return false;
     }
-    if (c == QLatin1Char('<') && line.mid(i, 4) == u"<!--") {
+    if (c == QLatin1Char('<') && i + 3 < line.size() && line[i + 1] == u'!' && line[i + 2] == u'-' && line[i + 3] == u'-') {
         comment_length_ = 0;
         return false;
     }
