@@ -219,7 +219,12 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
 
 qsizetype first_unencodable(const QString& text, TextEncoding encoding) {
     const bool utf8 = encoding != TextEncoding::Windows1252;  // and UTF-16: both hold every character
+    const char16_t* const data = reinterpret_cast<const char16_t*>(text.constData());
+    // Most characters are no surrogate (and, for the code page, ASCII): they are passed over in a tight loop.
+    const char16_t plain_below = utf8 ? 0xD800 : 0x80;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        while (i < text.size() && (data[i] < plain_below || (utf8 && data[i] > 0xDFFF))) ++i;
+        if (i == text.size()) break;
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             if (!utf8) return i;
