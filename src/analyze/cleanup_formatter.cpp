@@ -113,7 +113,7 @@ public:
           line_(out_, config.config_int(right_margin)),
           vbscript_(db, config.config_flag(script_break)) {}
 
-    QString run(ProgressModel* progress, const std::atomic<bool>* stop);
+    QString run(ProgressModel* progress, const std::atomic<bool>* stop, LineSink sink = {}, qsizetype piece_size = 0);
 
 private:
     qsizetype format_token(qsizetype i);
@@ -160,11 +160,12 @@ private:
     StylesheetFormatter stylesheet_;
 };
 
-QString CleanupFormatter::run(ProgressModel* progress, const std::atomic<bool>* stop) {
+QString CleanupFormatter::run(ProgressModel* progress, const std::atomic<bool>* stop, LineSink sink, qsizetype piece_size) {
     segment_ = tokens_.began_in_script ? Segment::script : tokens_.began_in_style ? Segment::style : Segment::text;
     javascript_ = tokens_.javascript;
     // Indentation and CR LF make the result somewhat longer than the page.
-    out_.reserve(tokens_.page.size() + tokens_.page.size() / 4);
+    if (sink) out_.send_to(std::move(sink), piece_size);
+    else out_.reserve(tokens_.page.size() + tokens_.page.size() / 4);
     const qsizetype count = tokens_.size();
     if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
     for (qsizetype i = 0; i < count;) {
@@ -444,6 +445,11 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
                     QStringView line_end, const std::atomic<bool>* stop) {
     return CleanupFormatter(tokens, db, config, line_end).run(progress, stop);
+}
+
+void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
+                    LineSink sink, const std::atomic<bool>* stop, qsizetype piece_size) {
+    CleanupFormatter(tokens, db, config, line_end).run(nullptr, stop, std::move(sink), piece_size);
 }
 
 }  // namespace tamsel

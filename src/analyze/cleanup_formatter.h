@@ -5,6 +5,7 @@
 // their language. What the page means does not change: the content of PRE, TEXTAREA, LISTING, XMP and
 // PLAINTEXT and the "<% %>" server blocks stand as the page has them, and apart from white space, letter
 // case and the layout of the formatters the characters of the page come out in the same order.
+#include "analyze/line_emitter.h"
 #include "analyze/token_stream.h"
 
 #include <QString>
@@ -25,5 +26,8 @@ class TagDatabase;
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config,
                     ProgressModel* progress = nullptr, QStringView line_end = u"\r\n",
                     const std::atomic<bool>* stop = nullptr);
+// The same handed to sink as it is made, in pieces of about piece_size characters that end where lines end.
+void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
+                    LineSink sink, const std::atomic<bool>* stop = nullptr, qsizetype piece_size = 1 << 16);
 
 }  // namespace tamsel

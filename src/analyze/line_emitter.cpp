@@ -33,6 +33,7 @@ void LineEmitter::write_line(QStringView line) {
     }
     text_.append(text.mid(from)).append(line_end_);
     if (static_cast<long long>(step_) * level_ > max_indentation) level_ = 0;
+    pass_on();
 }
 
 }  // namespace tamsel

@@ -37,16 +37,18 @@ ConcurrentCleanup::~ConcurrentCleanup() {
     if (layout_thread_.joinable()) layout_thread_.join();
 }
 
-void ConcurrentCleanup::run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends) {
+void ConcurrentCleanup::run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends,
+                            LineSink sink) {
     db_.prepare_for_readers();  // both threads read the database from here on
-    layout_thread_ = std::thread([this, text, document, &config, ends] {
+    layout_thread_ = std::thread([this, text, document, &config, ends, sink = std::move(sink)] {
         ResultList unused;
         MetaSlots metas;
         MarkupScanner tokens(db_, unused, metas, AnalyzeMode::cleanup);
         tokens.collect_links = false;
         tokens.checks = false;
         tokens.scan_text(text, text.size(), document);
-        layout_ = format_page(tokens.tokens(), db_, config, nullptr, line_end_text(ends), &stop_);
+        if (sink) format_page_to(tokens.tokens(), db_, config, line_end_text(ends), sink, &stop_);
+        else layout_ = format_page(tokens.tokens(), db_, config, nullptr, line_end_text(ends), &stop_);
     });
     results_.clear();
     // The checks file what a cleanup scan files; only the tokens, made on the other thread, are left out.

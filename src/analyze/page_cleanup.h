@@ -2,6 +2,7 @@
 // Cleanup of one page from end to end: the scanner reads it in cleanup mode, files its problems into the
 // result list and hands its text chunks, tags and script lines on; the formatter lays them out. Between
 // the two the caller decides, from the problems, whether the page is formatted at all.
+#include "analyze/line_emitter.h"
 #include "analyze/markup_scanner.h"
 #include "platform/text_codec.h"
 #include "wizards/meta_reader.h"
@@ -49,9 +50,11 @@ public:
     ConcurrentCleanup& operator=(const ConcurrentCleanup&) = delete;
 
     // Starts the layout of text with config and ends, then empties the result list, checks text as the
-    // content of document and sorts the results. Once.
-    void run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends);
-    // The layout, when it is done.
+    // content of document and sorts the results. Once. With a sink, the layout goes to it as it is made
+    // (on the layout's thread), in pieces that end where lines end.
+    void run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends,
+             LineSink sink = {});
+    // The layout, when it is done; empty when it went to a sink.
     QString take_layout();
 
 private:

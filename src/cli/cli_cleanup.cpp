@@ -3,6 +3,7 @@
 #include "analyze/page_cleanup.h"
 #include "cli/cli_common.h"
 #include "cli/problem_lines.h"
+#include "platform/piece_encoder.h"
 #include "platform/text_codec.h"
 
 #include <QDir>
@@ -80,18 +81,15 @@ int run_cleanup(const QStringList& args) {
         return exit_usage;
     }
     const QString shown = from_stdin ? stdin_name : QDir::cleanPath(options.file);
-    TextEncoding encoding = TextEncoding::Utf8;
-    QString cleaned;
+    DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
+    file.close();
+    // The layout is encoded as it is made: a large page's result is never held whole as characters.
+    PieceEncoder encoded(page.encoding);
     {
-        // The page and what the scanner made of it go before the cleaned text is encoded: the three are
-        // never held beside the encoded bytes.
-        DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
-        file.close();
-        encoding = page.encoding;
         // The page is laid out while it is checked; a refusal below stops the layout.
         ConcurrentCleanup cleanup(ws.db, ws.results, ws.metas);
         cleanup.run(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()),
-                    ws.config, page.line_ends);
+                    ws.config, page.line_ends, [&encoded](QStringView piece) { encoded.add(piece); });
         for (const ResultEntry& e : ws.results.entries())
             if (e.line > 0) err() << problem_line(e, shown) << '\n';
         err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
@@ -99,15 +97,16 @@ int run_cleanup(const QStringList& args) {
             err() << "tamsel cleanup: nothing written; --ignore-errors cleans the page all the same" << Qt::endl;
             return exit_problems;
         }
-        cleaned = cleanup.take_layout();
+        cleanup.take_layout();
     }
     // Upper-casing a tag name can turn a Windows-1252 letter into one outside the code page (µ into Greek
     // Mu); a '?' in its place would change the page behind the user's back.
-    if (const QString refusal = unwritable_character(cleaned, encoding, shown); !refusal.isEmpty()) {
-        err() << refusal << Qt::endl;
+    if (encoded.failed()) {
+        err() << unwritable_message(shown, encoded.failed_line(), encoded.failed_code(), page.encoding) << Qt::endl;
         return exit_usage;
     }
-    return write_output(options.output, encode_document(cleaned, encoding)) ? exit_done : exit_usage;
+    page = DecodedText();  // the page goes before its cleaned bytes are written
+    return write_output(options.output, encoded.take()) ? exit_done : exit_usage;
 }
 
 }  // namespace tamsel::cli

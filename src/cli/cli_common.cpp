@@ -136,26 +136,16 @@ bool write_output(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
-namespace {
-
-// The line of text that index falls on, counting CR LF, LF and CR alike.
-int line_of(const QString& text, qsizetype index) {
-    int line = 1;
-    for (qsizetype i = 0; i < index; ++i)
-        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) ++line;
-    return line;
-}
-
-}  // namespace
-
-// Why text cannot be written in encoding, as one line naming the file shown, or empty when it can.
-QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown) {
-    const qsizetype at = first_unencodable(text, encoding);
-    if (at < 0) return {};
+QString unwritable_message(const QString& shown, int line, const QString& code, TextEncoding encoding) {
     return QStringLiteral("%1:%2: the character %3 cannot be written in %4; nothing written")
         .arg(shown)
-        .arg(line_of(text, at))
-        .arg(character_code(text, at), encoding_name(encoding));
+        .arg(line)
+        .arg(code, encoding_name(encoding));
+}
+
+QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown) {
+    const qsizetype at = first_unencodable(text, encoding);
+    return at < 0 ? QString() : unwritable_message(shown, line_at(text, at), character_code(text, at), encoding);
 }
 
 }  // namespace tamsel::cli

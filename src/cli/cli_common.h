@@ -73,6 +73,8 @@ QByteArray read_standard_input();
 bool write_output(const QString& path, const QByteArray& bytes);
 // Why text cannot be written in encoding, as one line naming the file as shown, or empty when it can.
 QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown);
+// The same message for the character code found at line.
+QString unwritable_message(const QString& shown, int line, const QString& code, TextEncoding encoding);
 
 // True when args asks for help ("--help" or "-h").
 bool wants_help(const QStringList& args);

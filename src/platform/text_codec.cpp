@@ -36,7 +36,7 @@ int code_1252(QChar c) {
     return -1;
 }
 
-QByteArray encode_1252(const QString& text) {
+QByteArray encode_1252(QStringView text) {
     QByteArray out;
     out.resize(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -217,9 +217,9 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
     return text.toUtf8();
 }
 
-qsizetype first_unencodable(const QString& text, TextEncoding encoding) {
+qsizetype first_unencodable(QStringView text, TextEncoding encoding) {
     const bool utf8 = encoding != TextEncoding::Windows1252;  // and UTF-16: both hold every character
-    const char16_t* const data = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* const data = text.utf16();
     // Most characters are no surrogate (and, for the code page, ASCII): they are passed over in a tight loop.
     const char16_t plain_below = utf8 ? 0xD800 : 0x80;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -236,7 +236,14 @@ qsizetype first_unencodable(const QString& text, TextEncoding encoding) {
     return -1;
 }
 
-QString character_code(const QString& text, qsizetype index) {
+int line_at(QStringView text, qsizetype index) {
+    int line = 1;
+    for (qsizetype i = 0; i < index; ++i)
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) ++line;
+    return line;
+}
+
+QString character_code(QStringView text, qsizetype index) {
     char32_t code = text[index].unicode();
     if (text[index].isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate())
         code = QChar::surrogateToUcs4(text[index], text[index + 1]);

@@ -29,7 +29,7 @@ constexpr qsizetype binary_probe = 8192;
 
 // Windows-1252 byte <-> character. A character with no byte becomes '?': check with first_unencodable.
 QString decode_1252(QByteArrayView bytes);
-QByteArray encode_1252(const QString& text);
+QByteArray encode_1252(QStringView text);
 // The Windows-1252 code of one character, or -1 when it has none; used to order texts as bytes.
 int code_1252(QChar c);
 
@@ -53,9 +53,11 @@ QByteArray encode_document(const QString& text, TextEncoding encoding);
 // The index of the first character encoding cannot hold, or -1 when every one fits. UTF-8 holds every
 // character; a surrogate without its partner is no character, so it fits no encoding. A character beyond
 // U+FFFF starts at its high surrogate.
-qsizetype first_unencodable(const QString& text, TextEncoding encoding);
+qsizetype first_unencodable(QStringView text, TextEncoding encoding);
 // The character at index for messages, "U+4E2D"; a surrogate pair gives its one code point.
-QString character_code(const QString& text, qsizetype index);
+QString character_code(QStringView text, qsizetype index);
+// The line (from 1) that index falls on, counting CR LF, LF and CR alike.
+int line_at(QStringView text, qsizetype index);
 // The encoding's name for messages: "UTF-8", "Windows-1252", "UTF-16LE" or "UTF-16BE".
 QString encoding_name(TextEncoding encoding);
 

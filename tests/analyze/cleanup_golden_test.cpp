@@ -150,6 +150,19 @@ private Q_SLOTS:
         QCOMPARE(two.take_layout(), one.format(config, LineEnds::Lf));
     }
 
+    void a_layout_in_pieces_is_the_layout_data() { add_all_pages(); }
+    void a_layout_in_pieces_is_the_layout() {
+        QFETCH(QString, path);
+        const TokenStream tokens = tokens_of_page(page_at(path));
+        const ConfigTable config = formatter_config({{tag_case, "1"}});
+        QString joined;
+        format_page_to(tokens, formatter_database(), config, u"\r\n", [&joined](QStringView piece) {
+            QVERIFY(piece.endsWith(u"\r\n"));
+            joined += piece;
+        }, nullptr, 100);
+        QCOMPARE(joined, format_page(tokens, formatter_database(), config));
+    }
+
     void a_layout_nobody_takes_is_stopped() {
         // A refused cleanup leaves its layout; the cleanup ends all the same, and at once.
         QString page = QStringLiteral("<HTML><BODY>");

@@ -1,0 +1,32 @@
+#include "platform/piece_encoder.h"
+
+namespace tamsel {
+PieceEncoder::PieceEncoder(TextEncoding encoding) : encoding_(encoding), bytes_(encode_document(QString(), encoding)) {}
+
+void PieceEncoder::add(QStringView piece) {
+    if (failed() || piece.isEmpty()) return;
+    if (const qsizetype at = first_unencodable(piece, encoding_); at >= 0) {
+        failed_line_ = lines_before_ + line_at(piece, at);
+        failed_code_ = character_code(piece, at);
+        return;
+    }
+    switch (encoding_) {
+    case TextEncoding::Windows1252:
+        bytes_ += encode_1252(piece);
+        break;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        // The mark is written once, at the start; each piece is whole characters, so it encodes alone.
+        const QByteArray whole = encode_document(piece.toString(), encoding_);
+        bytes_ += QByteArrayView(whole).sliced(2);
+        break;
+    }
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+        bytes_ += piece.toUtf8();
+        break;
+    }
+    lines_before_ += line_at(piece, piece.size()) - 1;
+}
+
+}  // namespace tamsel
