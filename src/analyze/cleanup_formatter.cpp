@@ -113,7 +113,8 @@ public:
           line_(out_, config.config_int(right_margin)),
           vbscript_(db, config.config_flag(script_break)) {}
 
-    QString run(ProgressModel* progress, const std::atomic<bool>* stop, LineSink sink = {}, qsizetype piece_size = 0);
+    // With a sink the lines go to it in pieces of piece_size characters, and the text returned is empty.
+    QString run(ProgressModel* progress, const std::atomic<bool>* stop, LineSink sink, qsizetype piece_size);
 
 private:
     qsizetype format_token(qsizetype i);
@@ -444,7 +445,7 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
 
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
                     QStringView line_end, const std::atomic<bool>* stop) {
-    return CleanupFormatter(tokens, db, config, line_end).run(progress, stop);
+    return CleanupFormatter(tokens, db, config, line_end).run(progress, stop, {}, 0);
 }
 
 void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,

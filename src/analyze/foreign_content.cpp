@@ -26,9 +26,7 @@ bool holds_html(const QString& name, QStringView tag) {
     return name == QLatin1String("ANNOTATION-XML") && contains_ci(tag, QLatin1StringView("HTML"));
 }
 
-bool opens_foreign_content(const QString& name) {
-    return (name.size() == 3 || name.size() == 4) && (name == QLatin1String("SVG") || name == QLatin1String("MATH"));
-}
+bool opens_foreign_content(const QString& name) { return name == QLatin1String("SVG") || name == QLatin1String("MATH"); }
 
 }  // namespace
 

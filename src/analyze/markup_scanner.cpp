@@ -109,22 +109,13 @@ void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& 
         tokens_.spans.reserve(text.size() / 8 + 16);
     }
     const QStringView all(text);
-    // The next line feed and carriage return are each looked for once while they stay ahead: a page
-    // without carriage returns is searched for them once in all.
-    const auto next_at = [all](qsizetype& cached, qsizetype from, char16_t c) {
-        if (cached < from) {
-            cached = all.indexOf(QChar(c), from);
-            if (cached < 0) cached = all.size();
-        }
-        return cached;
-    };
-    qsizetype next_lf = -1;
-    qsizetype next_cr = -1;
     qsizetype start = 0;
     while (start < all.size()) {
-        const qsizetype end = std::min(next_at(next_lf, start, u'\n'), next_at(next_cr, start, u'\r'));
+        qsizetype end = start;
+        while (end < all.size() && all[end] != u'\n' && all[end] != u'\r') ++end;
         scan_line(all.sliced(start, end - start), start);
-        start = end + (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n' ? 2 : 1);
+        if (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n') ++end;
+        start = end + 1;
     }
     finish_file(bytes);
 }
@@ -283,12 +274,8 @@ void MarkupScanner::flush_text() {
     text_first_ = -1;
     if (!chunk.isEmpty()) {
         if (mode_ == AnalyzeMode::cleanup) write_token(chunk, span);
-        if (!checks) {
-        } else if (in_script_) {
-            flush_script_line(chunk);
-        } else if (!in_style_) {
-            text_checker_.check_text(chunk);
-        }
+        if (checks && in_script_) flush_script_line(chunk);
+        else if (checks && !in_style_) text_checker_.check_text(chunk);
     }
     text_buffer_.truncate(0);
 }

@@ -22,7 +22,6 @@ bool quoted(QStringView value) {
 // Custom data attributes are an open family that every tag takes; so are the namespace declarations and the
 // language and white-space settings of XHTML.
 bool every_tag_takes(const QString& upper_name) {
-    if (upper_name.size() < 5 || (upper_name[0] != u'D' && upper_name[0] != u'X')) return false;
     return begins_with(upper_name, QLatin1StringView("DATA-")) || upper_name == QLatin1String("XMLNS") ||
            begins_with(upper_name, QLatin1StringView("XMLNS:")) || upper_name == QLatin1String("XML:LANG") ||
            upper_name == QLatin1String("XML:SPACE");

@@ -1,6 +1,9 @@
 #include "platform/piece_encoder.h"
 
+#include <QStringEncoder>
+
 namespace tamsel {
+
 PieceEncoder::PieceEncoder(TextEncoding encoding) : encoding_(encoding), bytes_(encode_document(QString(), encoding)) {}
 
 void PieceEncoder::add(QStringView piece) {
@@ -17,8 +20,9 @@ void PieceEncoder::add(QStringView piece) {
     case TextEncoding::Utf16Le:
     case TextEncoding::Utf16Be: {
         // The mark is written once, at the start; each piece is whole characters, so it encodes alone.
-        const QByteArray whole = encode_document(piece.toString(), encoding_);
-        bytes_ += QByteArrayView(whole).sliced(2);
+        QStringEncoder utf16(encoding_ == TextEncoding::Utf16Le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                             QStringConverter::Flag::Stateless);
+        bytes_ += utf16.encode(piece);
         break;
     }
     case TextEncoding::Utf8:
