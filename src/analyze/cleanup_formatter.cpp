@@ -5,6 +5,7 @@
 #include "analyze/margin_line.h"
 #include "analyze/recent_names.h"
 #include "analyze/stylesheet_formatter.h"
+#include "analyze/token_pipe.h"
 #include "analyze/vbscript_formatter.h"
 #include "core/markup_text.h"
 #include "core/progress_model.h"
@@ -92,22 +93,12 @@ QString with_upper_name(QStringView tag, const TagName& name) {
     return out;
 }
 
-bool spans_fit(const TokenStream& t) {
-    if (t.spans.isEmpty() || t.spans.size() != t.size()) return false;
-    qsizetype previous_end = 0;
-    for (const TokenSpan& s : t.spans) {
-        if (s.begin < previous_end || s.end < s.begin || s.end > t.page.size()) return false;
-        previous_end = s.end;
-    }
-    return true;
-}
-
 class CleanupFormatter {
 public:
-    CleanupFormatter(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end)
+    CleanupFormatter(TokenFeed& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end)
         : tokens_(tokens),
           db_(db),
-          has_spans_(spans_fit(tokens)),
+          has_spans_(tokens.spans_fit()),
           tag_case_(config.config_flag(tag_case)),
           out_(config.config_int(level_indent), line_end),
           line_(out_, config.config_int(right_margin)),
@@ -141,7 +132,7 @@ private:
     QStringView gap(qsizetype i) const;
     QStringView tag_text(qsizetype i);
 
-    const TokenStream& tokens_;
+    TokenFeed& tokens_;
     const TagDatabase& db_;
     const bool has_spans_;
     const bool tag_case_;
@@ -162,15 +153,17 @@ private:
 };
 
 QString CleanupFormatter::run(ProgressModel* progress, const std::atomic<bool>* stop, LineSink sink, qsizetype piece_size) {
-    segment_ = tokens_.began_in_script ? Segment::script : tokens_.began_in_style ? Segment::style : Segment::text;
-    javascript_ = tokens_.javascript;
+    const TokenStream& head = tokens_.head();
+    segment_ = head.began_in_script ? Segment::script : head.began_in_style ? Segment::style : Segment::text;
+    javascript_ = head.javascript;
     // Indentation and CR LF make the result somewhat longer than the page.
     if (sink) out_.send_to(std::move(sink), piece_size);
-    else out_.reserve(tokens_.page.size() + tokens_.page.size() / 4);
-    const qsizetype count = tokens_.size();
-    if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(count));
-    for (qsizetype i = 0; i < count;) {
+    else out_.reserve(tokens_.page().size() + tokens_.page().size() / 4);
+    if (progress) progress->open_progress(QStringLiteral("Cleanup"), static_cast<int>(tokens_.count()));
+    for (qsizetype i = 0; tokens_.has(i);) {
         if (stop && stop->load(std::memory_order_relaxed)) return {};
+        // blank_before and gap look one token back.
+        tokens_.release_before(i - 1);
         const qsizetype next = format_token(i);
         if (progress) progress->advance_progress(0, static_cast<int>(next - i));
         i = next;
@@ -178,8 +171,9 @@ QString CleanupFormatter::run(ProgressModel* progress, const std::atomic<bool>* 
     end_segment();
     // A tag the page leaves open at its end makes no token, yet it is part of the page.
     if (has_spans_) {
-        const qsizetype taken = std::max(page_taken_, count > 0 ? tokens_.spans.last().end : 0);
-        add_text(trimmed_view(QStringView(tokens_.page).mid(taken)));
+        const qsizetype count = tokens_.count();
+        const qsizetype taken = std::max(page_taken_, count > 0 ? tokens_.span(count - 1).end : 0);
+        add_text(trimmed_view(QStringView(tokens_.page()).mid(taken)));
     }
     flush_line();
     if (progress) progress->close_progress();
@@ -272,12 +266,12 @@ void CleanupFormatter::enter_segment_of(QStringView tag) {
 // The element from its opening to its closing tag on lines of its own, its content as the page has it.
 qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& element) {
     const qsizetype end = verbatim_end(i, element);
-    const qsizetype count = tokens_.size();
+    const bool closed = tokens_.has(end);
     QString piece = cased(tag_text(i));
     if (has_spans_) {
-        const qsizetype from = tokens_.spans[i].end;
-        const qsizetype to = end < count ? tokens_.spans[end].begin : tokens_.page.size();
-        piece.append(QStringView(tokens_.page).mid(from, to - from));
+        const qsizetype from = tokens_.span(i).end;
+        const qsizetype to = closed ? tokens_.span(end).begin : tokens_.page().size();
+        piece.append(QStringView(tokens_.page()).mid(from, to - from));
         page_taken_ = to;
     } else {
         for (qsizetype k = i + 1; k < end; ++k) {  // as near as lines allow
@@ -285,20 +279,23 @@ qsizetype CleanupFormatter::format_verbatim(qsizetype i, const VerbatimElement& 
             piece.append(tokens_.line(k));
         }
     }
-    if (end < count) piece.append(cased(tag_text(end)));
+    if (closed) piece.append(cased(tag_text(end)));
     segment_ = Segment::text;
     flush_line();
     out_.write_line(piece);
-    return end < count ? end + 1 : count;
+    return closed ? end + 1 : end;
 }
 
-// The index of the tag that closes the element opened at i, or the count of lines when nothing closes it.
+// The index of the tag that closes the element opened at i, or the count of tokens when nothing closes it.
 qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& element) const {
-    const qsizetype count = tokens_.size();
-    if (element.ending == Ending::never) return count;
+    qsizetype k = i + 1;
+    if (element.ending == Ending::never) {
+        while (tokens_.has(k)) ++k;
+        return k;
+    }
     int depth = 0;
     TagName t;
-    for (qsizetype k = i + 1; k < count; ++k) {
+    for (; tokens_.has(k); ++k) {
         const QStringView line = tokens_.line(k);
         if (!line.startsWith(QLatin1Char('<'))) continue;
         read_tag_name(line, t);
@@ -309,24 +306,24 @@ qsizetype CleanupFormatter::verbatim_end(qsizetype i, const VerbatimElement& ele
             return k;
         }
     }
-    return count;
+    return k;
 }
 
 // A server block from its "<%" (or "<?") to the first "%>" (or "?>") of the page, as the page has it: the
 // scanner may have cut it at a ">" inside. Stays on the output line like a tag without breaks.
 qsizetype CleanupFormatter::append_server_block(qsizetype i) {
-    const QString& page = tokens_.page;
-    const qsizetype begin = tokens_.spans[i].begin;
+    const QString& page = tokens_.page();
+    const qsizetype begin = tokens_.span(i).begin;
     const QStringView mark = page.mid(begin + 1, 1) == u"%" ? u"%>" : u"?>";
     const qsizetype close = page.indexOf(mark, begin + 2);
     const qsizetype end = close < 0 ? page.size() : close + 2;
     qsizetype next = i + 1;
-    while (next < tokens_.size() && tokens_.spans[next].begin < end) ++next;
+    while (tokens_.has(next) && tokens_.span(next).begin < end) ++next;
     segment_ = Segment::text;
     join_line(QStringView(page).mid(begin, end - begin), blank_before(i));
     page_taken_ = end;
     // The text after the "%>" on the last line the block took.
-    const qsizetype taken_end = tokens_.spans[next - 1].end;
+    const qsizetype taken_end = tokens_.span(next - 1).end;
     if (taken_end > end) {
         const QStringView rest = QStringView(page).mid(end, taken_end - end);
         add_text(trimmed_view(rest), is_space(rest.front()));
@@ -348,7 +345,7 @@ void CleanupFormatter::end_segment() {
 }
 
 bool CleanupFormatter::blank_before(qsizetype i) const {
-    return has_spans_ && i > 0 && tokens_.spans[i].begin > tokens_.spans[i - 1].end;
+    return has_spans_ && i > 0 && tokens_.span(i).begin > tokens_.span(i - 1).end;
 }
 
 // Whether the text at i follows an element without content (an image, a form control) with a blank between
@@ -369,7 +366,7 @@ bool CleanupFormatter::after_empty_element(qsizetype i) const {
 // line break only stands in for what the page has.
 bool CleanupFormatter::runs_on(qsizetype i) const {
     if (!has_spans_) return false;
-    for (qsizetype k = i + 1; k < tokens_.size() && !blank_before(k); ++k) {
+    for (qsizetype k = i + 1; tokens_.has(k) && !blank_before(k); ++k) {
         const QStringView line = tokens_.line(k);
         if (!line.startsWith(QLatin1Char('<')) || opens_server_block(line)) return true;
         TagName& name = next_name_;
@@ -399,14 +396,14 @@ const TagRecord* CleanupFormatter::record_of(const QString& upper_name) const {
 
 QStringView CleanupFormatter::raw(qsizetype i) const {
     if (!has_spans_) return tokens_.line(i);
-    const TokenSpan& s = tokens_.spans[i];
-    return QStringView(tokens_.page).mid(s.begin, s.end - s.begin);
+    const TokenSpan& s = tokens_.span(i);
+    return QStringView(tokens_.page()).mid(s.begin, s.end - s.begin);
 }
 
 QStringView CleanupFormatter::gap(qsizetype i) const {
     if (!has_spans_ || i == 0) return u"\n";
-    const qsizetype from = tokens_.spans[i - 1].end;
-    return QStringView(tokens_.page).mid(from, tokens_.spans[i].begin - from);
+    const qsizetype from = tokens_.span(i - 1).end;
+    return QStringView(tokens_.page()).mid(from, tokens_.span(i).begin - from);
 }
 
 // The tag as the scanner made it, except that a quoted value running over lines keeps its line breaks: an
@@ -445,12 +442,20 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
 
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
                     QStringView line_end, const std::atomic<bool>* stop) {
-    return CleanupFormatter(tokens, db, config, line_end).run(progress, stop, {}, 0);
+    TokenFeed feed(tokens);
+    return CleanupFormatter(feed, db, config, line_end).run(progress, stop, {}, 0);
 }
 
 void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
                     LineSink sink, const std::atomic<bool>* stop, qsizetype piece_size) {
-    CleanupFormatter(tokens, db, config, line_end).run(nullptr, stop, std::move(sink), piece_size);
+    TokenFeed feed(tokens);
+    CleanupFormatter(feed, db, config, line_end).run(nullptr, stop, std::move(sink), piece_size);
+}
+
+void format_piped_page(TokenPipe& pipe, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
+                       LineSink sink, const std::atomic<bool>* stop, qsizetype piece_size) {
+    TokenFeed feed(pipe);
+    CleanupFormatter(feed, db, config, line_end).run(nullptr, stop, std::move(sink), piece_size);
 }
 
 }  // namespace tamsel

@@ -17,6 +17,7 @@ namespace tamsel {
 class ConfigTable;
 class ProgressModel;
 class TagDatabase;
+class TokenPipe;
 
 // The reformatted page, lines ended by line_end (line breaks the page keeps inside a PRE or a server
 // block included). Reads "tag_case", "level_indent", "right_margin" and
@@ -29,5 +30,9 @@ QString format_page(const TokenStream& tokens, const TagDatabase& db, const Conf
 // The same handed to sink as it is made, in pieces of about piece_size characters that end where lines end.
 void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
                     LineSink sink, const std::atomic<bool>* stop = nullptr, qsizetype piece_size = 1 << 16);
+// The same for a page whose tokens come through pipe as another thread scans it: the layout is made as they
+// come, and the tokens it is done with are let go.
+void format_piped_page(TokenPipe& pipe, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
+                       LineSink sink, const std::atomic<bool>* stop = nullptr, qsizetype piece_size = 1 << 16);
 
 }  // namespace tamsel

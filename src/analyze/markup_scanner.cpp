@@ -9,6 +9,8 @@
 #include "tagdb/tag_database.h"
 #include "wizards/meta_reader.h"
 
+#include <utility>
+
 
 namespace tamsel {
 namespace {
@@ -106,7 +108,7 @@ void MarkupScanner::scan_text(const QString& text, qint64 bytes, const QString& 
         tokens_.page = text;
         // Room for a token every few characters, so that the lists are not copied as they grow on a big
         // page: memory that is reserved and never used costs nothing.
-        tokens_.spans.reserve(text.size() / 8 + 16);
+        tokens_.spans.reserve(pipe_ ? pipe_->chunk_size() : text.size() / 8 + 16);
     }
     const QStringView all(text);
     qsizetype start = 0;
@@ -136,7 +138,7 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     text_first_ = -1;
     const PageKind kind = page_kind(link_owner_);
     in_script_ = tokens_.began_in_script = kind == PageKind::javascript || kind == PageKind::vbscript;
-    javascript_ = kind != PageKind::vbscript;
+    javascript_ = tokens_.javascript = kind != PageKind::vbscript;
     in_style_ = tokens_.began_in_style = kind == PageKind::stylesheet;
 }
 
@@ -274,8 +276,8 @@ void MarkupScanner::flush_text() {
     text_first_ = -1;
     if (!chunk.isEmpty()) {
         if (mode_ == AnalyzeMode::cleanup) write_token(chunk, span);
-        if (checks && in_script_) flush_script_line(chunk);
-        else if (checks && !in_style_) text_checker_.check_text(chunk);
+        if (in_script_) flush_script_line(chunk);
+        else if (!in_style_) text_checker_.check_text(chunk);
     }
     text_buffer_.truncate(0);
 }
@@ -291,10 +293,6 @@ void MarkupScanner::flush_script_line(QStringView line) {
 
 // tag is the tag as the token stream has it, bare the same without the "/" of a tag that closes itself.
 void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
-    if (!checks) {
-        if (!script_file) write_token(tag, {tag_begin_, tag_end_});
-        return;
-    }
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
     const bool instruction = begins_with(tag, QLatin1StringView("<?"));
     QString& name = name_;
@@ -340,7 +338,7 @@ void MarkupScanner::finish_file(qint64 bytes) {
     tag_list_.analyse_pairs(reporter_);
     tokens_.ended_in_script = in_script_;
     tokens_.ended_in_style = in_style_;
-    tokens_.javascript = javascript_;
+    if (pipe_ && mode_ == AnalyzeMode::cleanup) pipe_->close(std::exchange(tokens_, TokenStream{}));
     // A script walked with the pages has no title, keywords or description to give a help project.
     if (mode_ == AnalyzeMode::help_check && !script_file) finish_help_check();
 }
@@ -371,6 +369,14 @@ void MarkupScanner::write_token(QStringView token, TokenSpan span) {
     // A tag or text over several lines, a tag whose blanks the scanner closed up, has a text of its own.
     const bool as_in_page = QStringView(tokens_.page).mid(span.begin, span.end - span.begin) == token;
     tokens_.append(span, as_in_page ? QStringView() : token);
+    if (pipe_ && tokens_.spans.size() == pipe_->chunk_size()) {
+        TokenStream next = pipe_->empty_chunk();
+        next.page = tokens_.page;
+        next.began_in_script = tokens_.began_in_script;
+        next.began_in_style = tokens_.began_in_style;
+        next.javascript = tokens_.javascript;
+        pipe_->put(std::exchange(tokens_, std::move(next)));
+    }
 }
 
 }  // namespace tamsel

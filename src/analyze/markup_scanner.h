@@ -8,6 +8,7 @@
 #include "analyze/tag_checks.h"
 #include "analyze/tag_list.h"
 #include "analyze/text_checks.h"
+#include "analyze/token_pipe.h"
 #include "analyze/token_stream.h"
 
 #include <QString>
@@ -44,8 +45,10 @@ public:
 
     AnalyzeMode mode() const { return mode_; }
     bool collect_links = true;  // links (and frame targets) are read from every line
-    bool checks = true;         // in cleanup mode, false makes the token stream alone: nothing is checked
     bool script_file = false;   // a site scan walking .JS and .VBS files: no checks, no script counts
+    // In cleanup mode, the tokens go into pipe a chunk at a time as they are made, and tokens() keeps only
+    // the chunk being filled; the pipe closes as the page ends.
+    void hand_tokens_to(TokenPipe* pipe) { pipe_ = pipe; }
 
     int files_counted() const { return files_counted_; }
     // The cleanup mode's output for the last page scanned.
@@ -90,6 +93,7 @@ private:
     TagChecker tag_checker_;
     TextChecker text_checker_;
     TokenStream tokens_;
+    TokenPipe* pipe_ = nullptr;
 
     // Per file.
     QString link_owner_;

@@ -34,27 +34,29 @@ ConcurrentCleanup::ConcurrentCleanup(const TagDatabase& db, ResultList& results,
 
 ConcurrentCleanup::~ConcurrentCleanup() {
     stop_ = true;
+    pipe_.cancel();
     if (layout_thread_.joinable()) layout_thread_.join();
 }
 
 void ConcurrentCleanup::run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends,
                             LineSink sink) {
     db_.prepare_for_readers();  // both threads read the database from here on
-    layout_thread_ = std::thread([this, text, document, &config, ends, sink = std::move(sink)] {
-        ResultList unused;
-        MetaSlots metas;
-        MarkupScanner tokens(db_, unused, metas, AnalyzeMode::cleanup);
-        tokens.collect_links = false;
-        tokens.checks = false;
-        tokens.scan_text(text, text.size(), document);
-        if (sink) format_page_to(tokens.tokens(), db_, config, line_end_text(ends), sink, &stop_);
-        else layout_ = format_page(tokens.tokens(), db_, config, nullptr, line_end_text(ends), &stop_);
+    layout_thread_ = std::thread([this, &config, ends, sink = std::move(sink)] {
+        const QString line_end = line_end_text(ends);
+        if (sink) {
+            format_piped_page(pipe_, db_, config, line_end, sink, &stop_);
+        } else {
+            QString layout;
+            format_piped_page(pipe_, db_, config, line_end, [&layout](QStringView piece) { layout.append(piece); }, &stop_);
+            layout_ = std::move(layout);
+        }
     });
+    // The scan a cleanup makes, its tokens handed on to the layout a chunk at a time.
     results_.clear();
-    // The checks file what a cleanup scan files; only the tokens, made on the other thread, are left out.
-    MarkupScanner checks(db_, results_, metas_, AnalyzeMode::report);
-    checks.collect_links = false;
-    checks.scan_text(text, text.size(), document);
+    MarkupScanner scanner(db_, results_, metas_, AnalyzeMode::cleanup);
+    scanner.collect_links = false;
+    scanner.hand_tokens_to(&pipe_);
+    scanner.scan_text(text, text.size(), document);
     results_.sort_results();
 }
 

@@ -4,6 +4,7 @@
 // the two the caller decides, from the problems, whether the page is formatted at all.
 #include "analyze/line_emitter.h"
 #include "analyze/markup_scanner.h"
+#include "analyze/token_pipe.h"
 #include "platform/text_codec.h"
 #include "wizards/meta_reader.h"
 
@@ -39,9 +40,10 @@ private:
     MarkupScanner scanner_;
 };
 
-// The cleanup of a page on two cores: while this thread checks the page into the result list, a thread of
-// its own makes the page's token stream and lays it out. The caller, seeing the problems, takes the layout
-// or leaves it; a layout nobody takes is stopped. The problems and the layout are those of PageCleanup.
+// The cleanup of a page on two cores: while this thread scans the page, filing its problems into the result
+// list, a thread of its own lays out the tokens the scan has made so far. The caller, seeing the problems,
+// takes the layout or leaves it; a layout nobody takes is stopped. The problems and the layout are those of
+// PageCleanup, and the page's tokens are never held whole.
 class ConcurrentCleanup {
 public:
     ConcurrentCleanup(const TagDatabase& db, ResultList& results, MetaSlots& metas);
@@ -49,7 +51,7 @@ public:
     ConcurrentCleanup(const ConcurrentCleanup&) = delete;
     ConcurrentCleanup& operator=(const ConcurrentCleanup&) = delete;
 
-    // Starts the layout of text with config and ends, then empties the result list, checks text as the
+    // Starts the layout of text with config and ends, then empties the result list, scans text as the
     // content of document and sorts the results. Once. With a sink, the layout goes to it as it is made
     // (on the layout's thread), in pieces that end where lines end.
     void run(const QString& text, const QString& document, const ConfigTable& config, LineEnds ends,
@@ -62,6 +64,7 @@ private:
     ResultList& results_;
     MetaSlots& metas_;
     std::atomic<bool> stop_{false};
+    TokenPipe pipe_;
     std::thread layout_thread_;
     QString layout_;
 };

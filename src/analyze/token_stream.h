@@ -23,7 +23,7 @@ struct TokenSpan {
 struct TokenStream {
     bool ended_in_script = false;  // the page ended inside a SCRIPT block (or is a .JS/.VBS file)
     bool ended_in_style = false;   // the page ended inside a STYLE block (or is a .CSS file)
-    bool javascript = true;        // the language of the last SCRIPT block: JavaScript, else VBScript
+    bool javascript = true;        // the language of a page that begins in script: JavaScript, else VBScript
 
     // Where the page began: a .JS or .VBS file is script from its first line, a .CSS file stylesheet.
     bool began_in_script = false;

@@ -5,11 +5,13 @@
 #include "cli/problem_lines.h"
 #include "platform/piece_encoder.h"
 #include "platform/text_codec.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 namespace tamsel::cli {
 
@@ -35,6 +37,9 @@ const char* const cleanup_help =
     "that cannot be read or written, or a cleaned page its encoding cannot hold.\n";
 
 namespace {
+
+// How much of the result is held before it goes on to OUT.
+constexpr qsizetype output_part_size = 1 << 20;
 
 struct CleanupOptions {
     QString file;
@@ -75,21 +80,32 @@ int run_cleanup(const QStringList& args) {
     Workspace& ws = context.ws();
 
     const bool from_stdin = options.file == QLatin1String("-");
-    QFile file(options.file);
-    if (!from_stdin && (!QFileInfo(options.file).isFile() || !file.open(QIODevice::ReadOnly))) {
+    qint64 size = 0;
+    // A file is decoded as it is read, so that it is never held as bytes and as characters at once.
+    std::optional<DecodedText> read;
+    if (from_stdin) read = decode_document(read_standard_input());
+    else if (QFileInfo(options.file).isFile()) read = read_document(options.file, &size);
+    if (!read) {
         err() << cannot_read(options.file) << Qt::endl;
         return exit_usage;
     }
+    DecodedText page = std::move(*read);
     const QString shown = from_stdin ? stdin_name : QDir::cleanPath(options.file);
-    DecodedText page = decode_document(from_stdin ? read_standard_input() : file.readAll());
-    file.close();
-    // The layout is encoded as it is made: a large page's result is never held whole as characters.
+    // The layout is encoded as it is made, and OUT takes it a part at a time into a temporary file that
+    // replaces OUT only at the end: a large page's result is never held whole as characters, nor whole at
+    // all when it goes to a file.
+    std::optional<WholeFileWriter> out_file;
+    if (!options.output.isEmpty()) out_file.emplace(options.output);
     PieceEncoder encoded(page.encoding);
+    const auto sink = [&encoded, &out_file](QStringView piece) {
+        encoded.add(piece);
+        if (out_file && encoded.pending_size() >= output_part_size) out_file->write(encoded.take_part());
+    };
     {
         // The page is laid out while it is checked; a refusal below stops the layout.
         ConcurrentCleanup cleanup(ws.db, ws.results, ws.metas);
         cleanup.run(page.text, from_stdin ? stdin_name : QDir::cleanPath(QFileInfo(options.file).absoluteFilePath()),
-                    ws.config, page.line_ends, [&encoded](QStringView piece) { encoded.add(piece); });
+                    ws.config, page.line_ends, sink);
         for (const ResultEntry& e : ws.results.entries())
             if (e.line > 0) err() << problem_line(e, shown) << '\n';
         err() << "tamsel cleanup: " << problem_counts(ws.results.error_count, ws.results.warning_count) << Qt::endl;
@@ -106,7 +122,10 @@ int run_cleanup(const QStringList& args) {
         return exit_usage;
     }
     page = DecodedText();  // the page goes before its cleaned bytes are written
-    return write_output(options.output, encoded.take()) ? exit_done : exit_usage;
+    if (!out_file) return write_output(QString(), encoded.take()) ? exit_done : exit_usage;
+    if (out_file->write(encoded.take()) && out_file->commit()) return exit_done;
+    report_cannot_write(options.output, out_file->error());
+    return exit_usage;
 }
 
 }  // namespace tamsel::cli

@@ -132,8 +132,12 @@ bool write_output(const QString& path, const QByteArray& bytes) {
     }
     QString cause;
     if (write_whole_file(path, bytes, &cause)) return true;
-    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << cause << Qt::endl;
+    report_cannot_write(path, cause);
     return false;
+}
+
+void report_cannot_write(const QString& path, const QString& cause) {
+    err() << "tamsel: cannot write '" << escaped_for_terminal(path) << "': " << cause << Qt::endl;
 }
 
 QString unwritable_message(const QString& shown, int line, const QString& code, TextEncoding encoding) {

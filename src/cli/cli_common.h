@@ -71,6 +71,8 @@ QByteArray read_standard_input();
 // Writes bytes to path, replaced as a whole and never half-written, or to standard output when path is
 // empty; a failure prints why on standard error.
 bool write_output(const QString& path, const QByteArray& bytes);
+// The message for a file that could not be written: "tamsel: cannot write 'PATH': CAUSE".
+void report_cannot_write(const QString& path, const QString& cause);
 // Why text cannot be written in encoding, as one line naming the file as shown, or empty when it can.
 QString unwritable_character(const QString& text, TextEncoding encoding, const QString& shown);
 // The same message for the character code found at line.

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
 #include <QStringView>
 
 namespace tamsel {
@@ -23,13 +24,19 @@ public:
     int failed_line() const { return failed_line_; }
     const QString& failed_code() const { return failed_code_; }
 
-    // The bytes of the pieces taken.
+    // The bytes of the pieces added, when no more will come.
     QByteArray take() { return std::move(bytes_); }
+    // The bytes of the pieces added since the last part was taken, when more will come: a large result
+    // goes on to its file a part at a time. A failure later on still finds its line.
+    QByteArray take_part();
+    qsizetype pending_size() const { return bytes_.size(); }
 
 private:
     TextEncoding encoding_;
     QByteArray bytes_;
-    int lines_before_ = 0;  // line ends in the pieces taken: a line feed, or a carriage return alone
+    qsizetype mark_size_ = 0;  // the byte-order mark at the start of bytes_, until a part is taken
+    int lines_taken_ = 0;      // line ends in the parts taken
+    QStringEncoder encoder_;  // UTF-8 and UTF-16
     int failed_line_ = 0;
     QString failed_code_;
 };

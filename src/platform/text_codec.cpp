@@ -38,12 +38,19 @@ int code_1252(QChar c) {
 
 QByteArray encode_1252(QStringView text) {
     QByteArray out;
-    out.resize(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int code = code_1252(text[i]);
-        out[i] = static_cast<char>(code < 0 ? '?' : code);
-    }
+    append_1252(out, text);
     return out;
+}
+
+void append_1252(QByteArray& out, QStringView text) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* const bytes = out.data() + start;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        const int code = u < 0x80 ? u : code_1252(text[i]);
+        bytes[i] = static_cast<char>(code < 0 ? '?' : code);
+    }
 }
 
 namespace {
@@ -217,16 +224,34 @@ QByteArray encode_document(const QString& text, TextEncoding encoding) {
     return text.toUtf8();
 }
 
+namespace {
+
+// Whether a block of 16 code units holds one that needs a closer look: a surrogate, or (for the code page)
+// anything outside ASCII. Written without branches so that the compiler checks the block at once.
+bool block_needs_look(const char16_t* block, bool utf8) {
+    unsigned any = 0;
+    if (utf8) {
+        for (int k = 0; k < 16; ++k) any |= static_cast<char16_t>(block[k] - 0xD800) < 0x800;
+    } else {
+        for (int k = 0; k < 16; ++k) any |= block[k] >= 0x80;
+    }
+    return any != 0;
+}
+
+}  // namespace
+
 qsizetype first_unencodable(QStringView text, TextEncoding encoding) {
     const bool utf8 = encoding != TextEncoding::Windows1252;  // and UTF-16: both hold every character
     const char16_t* const data = text.utf16();
-    // Most characters are no surrogate (and, for the code page, ASCII): they are passed over in a tight loop.
+    const qsizetype size = text.size();
+    // Most characters are no surrogate (and, for the code page, ASCII): whole blocks of them are passed over.
     const char16_t plain_below = utf8 ? 0xD800 : 0x80;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        while (i < text.size() && (data[i] < plain_below || (utf8 && data[i] > 0xDFFF))) ++i;
-        if (i == text.size()) break;
+    for (qsizetype i = 0; i < size; ++i) {
+        while (i + 16 <= size && !block_needs_look(data + i, utf8)) i += 16;
+        while (i < size && (data[i] < plain_below || (utf8 && data[i] > 0xDFFF))) ++i;
+        if (i == size) break;
         const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        if (c.isHighSurrogate() && i + 1 < size && text[i + 1].isLowSurrogate()) {
             if (!utf8) return i;
             ++i;
         } else if (c.isSurrogate() || (!utf8 && code_1252(c) < 0)) {

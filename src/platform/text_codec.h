@@ -30,6 +30,7 @@ constexpr qsizetype binary_probe = 8192;
 // Windows-1252 byte <-> character. A character with no byte becomes '?': check with first_unencodable.
 QString decode_1252(QByteArrayView bytes);
 QByteArray encode_1252(QStringView text);
+void append_1252(QByteArray& out, QStringView text);
 // The Windows-1252 code of one character, or -1 when it has none; used to order texts as bytes.
 int code_1252(QChar c);
 

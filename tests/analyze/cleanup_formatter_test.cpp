@@ -133,6 +133,9 @@ private Q_SLOTS:
         QCOMPARE(cleaned_lines(QStringLiteral("<P>text <B class="), formatter_config()), QStringList({"<P>text", "<B class="}));
         QCOMPARE(cleaned_lines(QStringLiteral("<PRE>a\n <B class="), formatter_config()), QStringList({"<PRE>a", " <B class="}));
         QCOMPARE(cleaned_lines(QStringLiteral("<% a > b <B"), formatter_config()), QStringList({"<% a > b <B"}));
+        // A page that is nothing but a tag it leaves open makes no token at all.
+        QCOMPARE(cleaned_lines(QStringLiteral("<B class="), formatter_config()), QStringList({"<B class="}));
+        QCOMPARE(cleaned_lines(QStringLiteral("  <A HREF=x\n"), formatter_config()), QStringList({"<A HREF=x"}));
     }
 
     void a_script_line_beginning_with_a_bracket_stays_script() {

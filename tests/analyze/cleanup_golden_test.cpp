@@ -2,7 +2,9 @@
 // golden pages and the real-looking pages of tests/data/pages with the shipped tag database.
 #include "analyze/cleanup_formatter.h"
 #include "analyze/cleanup_support.h"
+#include "analyze/markup_scanner.h"
 #include "analyze/page_cleanup.h"
+#include "analyze/token_pipe.h"
 #include "analyze/scan_support.h"
 #include "support/test_registry.h"
 #include "support/test_support.h"
@@ -92,6 +94,30 @@ void add_all_pages() {
 
 QString page_at(const QString& path) { return QString::fromUtf8(read_bytes(path)); }
 
+// The two-thread cleanup files the one-thread cleanup's problems and gives its layout.
+void compare_two_threads_with_one(const QString& page, const QString& path) {
+    ConfigTable config;
+    config.set_value(tag_case, QStringLiteral("1"));
+    ResultList one_results, two_results;
+    MetaSlots one_metas, two_metas;
+    PageCleanup one(shipped_database(), one_results, one_metas);
+    one.scan_text(page, path);
+    ConcurrentCleanup two(shipped_database(), two_results, two_metas);
+    two.run(page, path, config, LineEnds::Lf);
+    QCOMPARE(problems(two_results), problems(one_results));
+    QVERIFY(two_results.entries() == one_results.entries());  // the records of the other kinds too
+    QCOMPARE(two_results.error_count, one_results.error_count);
+    QCOMPARE(two_results.warning_count, one_results.warning_count);
+    QCOMPARE(two.take_layout(), one.format(config, LineEnds::Lf));
+}
+
+// A page of many thousands of tokens: the cleanup on two threads hands them on in chunks, and what the
+// formatter looks at over a chunk's end must still be there.
+QString long_page(const QString& before, const QString& middle, const QString& after, int repeats) {
+    return QStringLiteral("<HTML><BODY>\n") + before.repeated(repeats) + middle + after.repeated(repeats) +
+           QStringLiteral("</BODY></HTML>\n");
+}
+
 
 }  // namespace
 
@@ -134,20 +160,32 @@ private Q_SLOTS:
     }
     void two_threads_give_what_one_gives() {
         QFETCH(QString, path);
-        const QString page = page_at(path);
-        ConfigTable config;
-        config.set_value(tag_case, QStringLiteral("1"));
-        ResultList one_results, two_results;
-        MetaSlots one_metas, two_metas;
-        PageCleanup one(shipped_database(), one_results, one_metas);
-        one.scan_text(page, path);
-        ConcurrentCleanup two(shipped_database(), two_results, two_metas);
-        two.run(page, path, config, LineEnds::Lf);
-        QCOMPARE(problems(two_results), problems(one_results));
-        QVERIFY(two_results.entries() == one_results.entries());  // the records of the other kinds too
-        QCOMPARE(two_results.error_count, one_results.error_count);
-        QCOMPARE(two_results.warning_count, one_results.warning_count);
-        QCOMPARE(two.take_layout(), one.format(config, LineEnds::Lf));
+        compare_two_threads_with_one(page_at(path), path);
+    }
+
+    void long_pages_on_two_threads_give_what_one_gives_data() {
+        QTest::addColumn<QString>("page");
+        // Every golden page over and over, its tokens in many chunks.
+        for (const QString& file : QDir(golden_dir()).entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name)) {
+            const QString page = page_of(file.chopped(4));
+            QTest::newRow(qPrintable(QStringLiteral("repeated ") + file)) << page.repeated(int(150000 / (page.size() + 1)) + 1);
+        }
+        const QString p = QStringLiteral("<P>a <B>b</B> c\n");
+        QTest::newRow("a PRE holding more tokens than a chunk")
+            << long_page(p, QStringLiteral("<PRE>") + QStringLiteral("x <B>y</B>\n").repeated(6000) + QStringLiteral("</PRE>"), p, 1000);
+        QTest::newRow("server blocks cut at their > across chunk ends")
+            << long_page(QStringLiteral("<P>x <% if a > b then c > d %> y\n"), {}, {}, 3000);
+        QTest::newRow("tags over two lines in every chunk")
+            << long_page(QStringLiteral("<A\nHREF=\"x.htm\"\n  onclick=\"a = 1\n b = 2\">go</A> text\n"), {}, {}, 3000);
+        QTest::newRow("text running on through inline tags") << long_page(QStringLiteral("x<B>y</B>z"), {}, {}, 6000);
+        QTest::newRow("a PLAINTEXT early on") << long_page(p, QStringLiteral("<PLAINTEXT>"), p, 3000);
+        QTest::newRow("scripts and style sheets")
+            << long_page(QStringLiteral("<SCRIPT>if (a) { b(); }\n</SCRIPT><STYLE>p{color:red}</STYLE>\n"), {}, {}, 2000);
+        QTest::newRow("a tag left open at the end") << long_page(p, {}, {}, 3000) + QStringLiteral("<A HREF=x");
+    }
+    void long_pages_on_two_threads_give_what_one_gives() {
+        QFETCH(QString, page);
+        compare_two_threads_with_one(page, QStringLiteral("/site/long.htm"));
     }
 
     void a_layout_in_pieces_is_the_layout_data() { add_all_pages(); }
@@ -161,6 +199,27 @@ private Q_SLOTS:
             joined += piece;
         }, nullptr, 100);
         QCOMPARE(joined, format_page(tokens, formatter_database(), config));
+    }
+
+    // Tokens handed on in chunks of one, two or eight: whatever the formatter looks at across a chunk's
+    // end, before or after the token it lays out, is still there.
+    void a_layout_from_small_chunks_is_the_whole_layout_data() { add_all_pages(); }
+    void a_layout_from_small_chunks_is_the_whole_layout() {
+        QFETCH(QString, path);
+        const QString page = page_at(path);
+        const ConfigTable config = formatter_config({{tag_case, "1"}});
+        const QString whole = format_page(tokens_of_page(page), formatter_database(), config);
+        for (const int bits : {0, 1, 3}) {
+            TokenPipe pipe(bits);  // takes every chunk before the layout starts: one thread is enough
+            ResultList results;
+            MetaSlots metas;
+            MarkupScanner scanner(formatter_database(), results, metas, AnalyzeMode::cleanup);
+            scanner.hand_tokens_to(&pipe);
+            scanner.scan_text(page, page.size(), name_of_page(PageKind::html));
+            QString piped;
+            format_piped_page(pipe, formatter_database(), config, u"\r\n", [&piped](QStringView piece) { piped += piece; });
+            QCOMPARE(piped, whole);
+        }
     }
 
     void a_layout_nobody_takes_is_stopped() {

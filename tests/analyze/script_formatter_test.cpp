@@ -69,6 +69,13 @@ private Q_SLOTS:
     }
     void vbscript_levels_words_and_blanks() { compare_layout(PageKind::vbscript); }
 
+    void a_vbscript_file_stays_vbscript_before_a_later_javascript_block() {
+        const QString page = QStringLiteral("dim x : msgbox x\n</SCRIPT>\n<SCRIPT LANGUAGE=\"JavaScript\">\nif (a) { b(); }\n</SCRIPT>");
+        const QStringList lines = cleaned_lines(page, formatter_config(), PageKind::vbscript);
+        QCOMPARE(lines.first(), QStringLiteral("Dim x : MsgBox x"));
+        QVERIFY2(lines.contains(QStringLiteral("   b();")), qPrintable(lines.join(u'|')));
+    }
+
     void stylesheet_rules_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("lines");

@@ -2,6 +2,7 @@
 #include "support/test_registry.h"
 #include "support/test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,22 +81,47 @@ private Q_SLOTS:
     void a_page_its_code_page_cannot_hold_is_not_written_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("output");
-        QTest::newRow("to standard output, LF") << hooked_page("\n") << QStringList();
-        QTest::newRow("to another file, CR LF") << hooked_page("\r\n") << QStringList{"-o", "out.htm"};
-        QTest::newRow("over itself, CR") << hooked_page("\r") << QStringList{"-o", "hook.htm"};
+        QTest::addColumn<int>("line");
+        QTest::newRow("to standard output, LF") << hooked_page("\n") << QStringList() << 3;
+        QTest::newRow("to another file, CR LF") << hooked_page("\r\n") << QStringList{"-o", "out.htm"} << 3;
+        QTest::newRow("over itself, CR") << hooked_page("\r") << QStringList{"-o", "hook.htm"} << 3;
+        // The file takes the first megabytes before the letter is met; the line still counts them.
+        const QByteArray lines = QByteArray("<!-- a comment line for the file to take -->\r\n").repeated(60000);
+        QTest::newRow("a large page to another file") << lines + hooked_page("\r\n") << QStringList{"-o", "out.htm"} << 60003;
+        QTest::newRow("a large page over itself") << lines + hooked_page("\r\n") << QStringList{"-o", "hook.htm"} << 60003;
     }
     void a_page_its_code_page_cannot_hold_is_not_written() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, output);
+        QFETCH(int, line);
         const QString path = page("hook.htm", bytes);
         QFile::remove(dir_.filePath("out.htm"));
         const test::CliRun run = cleanup(QStringList{"hook.htm", "--set", "tag_case=1"} + output);
         QCOMPARE(run.exit_code, 2);
         QCOMPARE(run.err, QStringLiteral("tamsel cleanup: 0 errors, 0 warnings\n"
-                                         "hook.htm:3: the character U+0191 cannot be written in Windows-1252; nothing written\n"));
+                                         "hook.htm:%1: the character U+0191 cannot be written in Windows-1252; nothing written\n")
+                              .arg(line));
         QCOMPARE(run.out, QString());
         QVERIFY(!QFile::exists(dir_.filePath("out.htm")));
         QCOMPARE(test::read_bytes(path), bytes);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("hook.htm")), QStringList{"hook.htm"});
+    }
+
+    // A result the file takes a part at a time is the one standard output gets whole, and it replaces the
+    // file only when it is complete.
+    void a_large_page_goes_to_its_file_as_to_standard_output() {
+        const QByteArray body = QByteArray("<TABLE><TR><TD>Caf\xC3\xA9 <B>bold</B></TD></TR></TABLE>\n").repeated(40000);
+        page("big.htm", "<HTML><BODY>\n" + body + "</BODY></HTML>\n");
+        const test::CliRun whole = cleanup({"big.htm", "--set", "tag_case=1"});
+        QCOMPARE(whole.exit_code, 0);
+        QVERIFY(whole.out.size() > 3'000'000);
+        const test::CliRun parts = cleanup({"big.htm", "--set", "tag_case=1", "-o", "big.htm"});
+        QCOMPARE(parts.exit_code, 0);
+        QCOMPARE(QString::fromUtf8(test::read_bytes(dir_.filePath("big.htm"))), whole.out);
+        page("big.htm", "<HTML><BODY>\n" + body + "<P>&chips;</BODY></HTML>\n");
+        const test::CliRun refused = cleanup({"big.htm", "-o", "big.htm"});
+        QCOMPARE(refused.exit_code, 1);
+        QVERIFY(test::read_bytes(dir_.filePath("big.htm")).endsWith("<P>&chips;</BODY></HTML>\n"));
     }
 
     void the_same_letter_is_written_where_the_encoding_holds_it_data() {

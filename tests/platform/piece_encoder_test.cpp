@@ -52,18 +52,28 @@ private Q_SLOTS:
 
     void the_first_character_the_encoding_lacks_stops_it_data() {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("encoding");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("code");
-        QTest::newRow("lines ended by CR LF") << QString::fromUtf16(u"<P>a</P>\r\n<P>b</P>\r\n<\u039C>\r\n<\u4E2D>") << 3 << "U+039C";
-        QTest::newRow("lines ended by LF") << QString::fromUtf16(u"a\nb\nc\n\u0191\n") << 4 << "U+0191";
-        QTest::newRow("lines ended by CR") << QString::fromUtf16(u"a\rb\r\U0001F600") << 3 << "U+1F600";
-        QTest::newRow("in the first piece") << QString::fromUtf16(u"x\u4E2D\r\ny") << 1 << "U+4E2D";
+        const int cp = int(TextEncoding::Windows1252);
+        QTest::newRow("lines ended by CR LF") << QString::fromUtf16(u"<P>a</P>\r\n<P>b</P>\r\n<\u039C>\r\n<\u4E2D>") << cp << 3 << "U+039C";
+        QTest::newRow("lines ended by LF") << QString::fromUtf16(u"a\nb\nc\n\u0191\n") << cp << 4 << "U+0191";
+        QTest::newRow("lines ended by CR") << QString::fromUtf16(u"a\rb\r\U0001F600") << cp << 3 << "U+1F600";
+        QTest::newRow("in the first piece") << QString::fromUtf16(u"x\u4E2D\r\ny") << cp << 1 << "U+4E2D";
+        // Long runs of plain characters are passed over in blocks; what stops the encoder is found inside one.
+        const QString run(37, QLatin1Char('a'));
+        QTest::newRow("after long plain lines") << run + "\r\n" + run + "\r\n" + run + QChar(0x0191) + run << cp << 3 << "U+0191";
+        const QString lone = run + "\r\n" + run + "\n" + run + QChar(0xDC00) + run;
+        QTest::newRow("a lone surrogate in UTF-8") << lone << int(TextEncoding::Utf8Bom) << 3 << "U+DC00";
+        QTest::newRow("a lone surrogate in UTF-16LE") << lone << int(TextEncoding::Utf16Le) << 3 << "U+DC00";
+        QTest::newRow("a lone surrogate in UTF-16BE") << lone << int(TextEncoding::Utf16Be) << 3 << "U+DC00";
     }
     void the_first_character_the_encoding_lacks_stops_it() {
         QFETCH(QString, text);
+        QFETCH(int, encoding);
         QFETCH(int, line);
         QFETCH(QString, code);
-        PieceEncoder encoder(TextEncoding::Windows1252);
+        PieceEncoder encoder{TextEncoding(encoding)};
         const QStringList pieces = pieces_of(text);
         for (const QString& piece : pieces) encoder.add(piece);
         QVERIFY(encoder.failed());
@@ -75,7 +85,7 @@ private Q_SLOTS:
             if (piece.contains(QChar(code == "U+1F600" ? 0xD83D : code.mid(2).toUInt(nullptr, 16)))) break;
             before += piece;
         }
-        QCOMPARE(encoder.take(), encode_1252(before));
+        QCOMPARE(encoder.take(), encode_document(before, TextEncoding(encoding)));
     }
 };
 
