@@ -84,15 +84,18 @@ peak() {  # peak MB and seconds of one run
   tail -n 1 "$work/time" | awk '{ printf "%.1f %.2f", $1 / 1024, $2 }'
 }
 printf '  page %s MB\n' "$(mb "$(wc -c <"$work/line.htm")")"
-printf '  %-8s %12s %10s %12s %10s %13s\n' "" "tamsel MB" "s" "tidy MB" "s" "tamsel/tidy"
-for command in check cleanup; do
-  if [ $command = check ]; then
-    set -- "$tamsel" check --data "$data" "$work/line.htm"; tidy_option=-e
-  else
-    set -- "$tamsel" cleanup --data "$data" --ignore-errors "$work/line.htm"; tidy_option=-i
-  fi
+printf '  %-10s %10s %10s %12s %10s %13s\n' "" "tamsel MiB" "s" "tidy MiB" "s" "tamsel/tidy"
+for command in check cleanup cleanup-o; do
+  case $command in
+    check) set -- "$tamsel" check --data "$data" "$work/line.htm"; tidy_option=-e ;;
+    cleanup) set -- "$tamsel" cleanup --data "$data" --ignore-errors "$work/line.htm"; tidy_option=-i ;;
+    # The cleaned page to a file (-o), which takes it a part at a time; tidy's -o holds it whole.
+    cleanup-o) set -- "$tamsel" cleanup --data "$data" --ignore-errors "$work/line.htm" -o "$work/out.htm"
+      tidy_option="-i -o $work/tidy-out.htm" ;;
+  esac
   read -r a_mb a_s <<<"$(peak "$@")"
+  # shellcheck disable=SC2086  # the option holds its file name
   read -r b_mb b_s <<<"$(peak tidy -q $tidy_option "$work/line.htm")"
-  printf '  %-8s %12s %10s %12s %10s %13s   (tidy -q %s)\n' $command "$a_mb" "$a_s" "$b_mb" "$b_s" "$(ratio "$a_mb" "$b_mb")" \
-    $tidy_option
+  printf '  %-10s %10s %10s %12s %10s %13s   %.1f× the page   (tidy -q %s)\n' $command "$a_mb" "$a_s" "$b_mb" "$b_s" \
+    "$(ratio "$a_mb" "$b_mb")" "$(ratio "$a_mb" "$(awk -v n="$(wc -c <"$work/line.htm")" 'BEGIN { print n / 1048576 }')")" "${tidy_option% *}"
 done

@@ -13,7 +13,7 @@ namespace tamsel {
 
 class TokenPipe {
 public:
-    // A chunk holds 2 to the power chunk_bits tokens, the last one of a page at most as many.
+    // A chunk holds 2 to the power chunk_bits tokens; the last one of a page holds fewer, or none.
     explicit TokenPipe(int chunk_bits = 12) : chunk_bits_(chunk_bits) {}
     int chunk_bits() const { return chunk_bits_; }
     qsizetype chunk_size() const { return qsizetype(1) << chunk_bits_; }
@@ -47,7 +47,8 @@ private:
 };
 
 // The formatter's tokens by index over the whole page: a whole stream, or a pipe's chunks as they come.
-// Indexes count from the page's first token. A piped feed holds only the chunks from the last one released.
+// Indexes count from the page's first token. A piped feed holds the chunks from the one its reader last
+// said it still needs.
 class TokenFeed {
 public:
     explicit TokenFeed(const TokenStream& whole);

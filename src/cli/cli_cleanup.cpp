@@ -39,7 +39,7 @@ const char* const cleanup_help =
 namespace {
 
 // How much of the result is held before it goes on to OUT.
-constexpr qsizetype output_part_size = 1 << 20;
+constexpr qsizetype output_part_size = 1 << 18;
 
 struct CleanupOptions {
     QString file;
