@@ -2,6 +2,7 @@
 
 #include "analyze/page_cleanup.h"
 #include "cli/cli_common.h"
+#include "cli/held_output.h"
 #include "cli/problem_lines.h"
 #include "platform/piece_encoder.h"
 #include "platform/text_codec.h"
@@ -38,8 +39,9 @@ const char* const cleanup_help =
 
 namespace {
 
-// How much of the result is held before it goes on to OUT.
-constexpr qsizetype output_part_size = 1 << 18;
+// How much of the result is held in memory before it goes on to OUT, or to a temporary file where it waits
+// for standard output.
+constexpr qsizetype output_part_size = 1 << 20;
 
 struct CleanupOptions {
     QString file;
@@ -91,15 +93,18 @@ int run_cleanup(const QStringList& args) {
     }
     DecodedText page = std::move(*read);
     const QString shown = from_stdin ? stdin_name : QDir::cleanPath(options.file);
-    // The layout is encoded as it is made, and OUT takes it a part at a time into a temporary file that
-    // replaces OUT only at the end: a large page's result is never held whole as characters, nor whole at
-    // all when it goes to a file.
+    // The layout is encoded as it is made and goes on a part at a time: into a temporary file that replaces
+    // OUT only at the end, or, for standard output, into one where it waits until the problems are known.
+    // A large page's result is never held whole.
     std::optional<WholeFileWriter> out_file;
     if (!options.output.isEmpty()) out_file.emplace(options.output);
+    HeldOutput held;
     PieceEncoder encoded(page.encoding);
-    const auto sink = [&encoded, &out_file](QStringView piece) {
+    const auto sink = [&encoded, &out_file, &held](QStringView piece) {
         encoded.add(piece);
-        if (out_file && encoded.pending_size() >= output_part_size) out_file->write(encoded.take_part());
+        if (encoded.pending_size() < output_part_size) return;
+        if (out_file) out_file->write(encoded.take_part());
+        else held.hold(encoded.take_part());
     };
     {
         // The page is laid out while it is checked; a refusal below stops the layout.
@@ -122,7 +127,7 @@ int run_cleanup(const QStringList& args) {
         return exit_usage;
     }
     page = DecodedText();  // the page goes before its cleaned bytes are written
-    if (!out_file) return write_output(QString(), encoded.take()) ? exit_done : exit_usage;
+    if (!out_file) return held.release(encoded.take()) ? exit_done : exit_usage;
     if (out_file->write(encoded.take()) && out_file->commit()) return exit_done;
     report_cannot_write(options.output, out_file->error());
     return exit_usage;
