@@ -71,6 +71,15 @@ CleanupOptions parse_cleanup(const QStringList& args) {
     return o;
 }
 
+// The page FILE names, "-" for standard input. A file is decoded as it is read, so that it is never held as
+// bytes and as characters at once.
+std::optional<DecodedText> read_page(const QString& file) {
+    if (file == QLatin1String("-")) return decode_document(read_standard_input());
+    if (!QFileInfo(file).isFile()) return std::nullopt;
+    qint64 size = 0;
+    return read_document(file, &size);
+}
+
 }  // namespace
 
 int run_cleanup(const QStringList& args) {
@@ -82,11 +91,7 @@ int run_cleanup(const QStringList& args) {
     Workspace& ws = context.ws();
 
     const bool from_stdin = options.file == QLatin1String("-");
-    qint64 size = 0;
-    // A file is decoded as it is read, so that it is never held as bytes and as characters at once.
-    std::optional<DecodedText> read;
-    if (from_stdin) read = decode_document(read_standard_input());
-    else if (QFileInfo(options.file).isFile()) read = read_document(options.file, &size);
+    std::optional<DecodedText> read = read_page(options.file);
     if (!read) {
         err() << cannot_read(options.file) << Qt::endl;
         return exit_usage;
