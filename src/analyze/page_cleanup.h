@@ -64,7 +64,7 @@ private:
     ResultList& results_;
     MetaSlots& metas_;
     std::atomic<bool> stop_{false};
-    TokenPipe pipe_;
+    TokenPipe pipe_{12, 16};  // chunks of 4,096 tokens; the scan waits while 16 wait
     std::thread layout_thread_;
     QString layout_;
 };

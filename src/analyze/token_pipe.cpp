@@ -4,7 +4,9 @@ namespace tamsel {
 
 void TokenPipe::put(TokenStream chunk) {
     {
-        const std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
+        if (most_waiting_ > 0)
+            room_.wait(lock, [this] { return cancelled_ || qsizetype(chunks_.size()) < most_waiting_; });
         if (cancelled_) return;
         chunks_.push_back(std::move(chunk));
     }
@@ -26,6 +28,8 @@ std::optional<TokenStream> TokenPipe::take() {
     if (cancelled_ || chunks_.empty()) return std::nullopt;
     TokenStream chunk = std::move(chunks_.front());
     chunks_.pop_front();
+    lock.unlock();
+    room_.notify_one();
     return chunk;
 }
 
@@ -36,6 +40,7 @@ void TokenPipe::cancel() {
         chunks_.clear();
     }
     ready_.notify_all();
+    room_.notify_all();
 }
 
 void TokenPipe::give_back(TokenStream chunk) {

@@ -13,8 +13,11 @@ namespace tamsel {
 
 class TokenPipe {
 public:
-    // A chunk holds 2 to the power chunk_bits tokens; the last one of a page holds fewer, or none.
-    explicit TokenPipe(int chunk_bits = 12) : chunk_bits_(chunk_bits) {}
+    // A chunk holds 2 to the power chunk_bits tokens; the last one of a page holds fewer, or none. With
+    // most_waiting, the scan waits while that many chunks wait for the formatter, so a formatter kept from
+    // its core does not make the scan hold the page's tokens after all; without, a scan may fill the pipe
+    // before the formatter starts.
+    explicit TokenPipe(int chunk_bits = 12, qsizetype most_waiting = 0) : chunk_bits_(chunk_bits), most_waiting_(most_waiting) {}
     int chunk_bits() const { return chunk_bits_; }
     qsizetype chunk_size() const { return qsizetype(1) << chunk_bits_; }
 
@@ -38,10 +41,12 @@ public:
 
 private:
     std::mutex mutex_;
-    std::condition_variable ready_;
+    std::condition_variable ready_;  // a chunk came, or the pipe closed
+    std::condition_variable room_;   // a chunk was taken, or the pipe was cancelled
     std::deque<TokenStream> chunks_;
     std::vector<TokenStream> spare_;
     const int chunk_bits_;
+    const qsizetype most_waiting_;
     bool closed_ = false;
     bool cancelled_ = false;
 };

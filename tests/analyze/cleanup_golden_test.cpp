@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <thread>
+
 using namespace tamsel;
 using namespace tamsel::test;
 
@@ -220,6 +222,22 @@ private Q_SLOTS:
             format_piped_page(pipe, formatter_database(), config, u"\r\n", [&piped](QStringView piece) { piped += piece; });
             QCOMPARE(piped, whole);
         }
+    }
+
+    void a_scan_ahead_of_its_layout_waits_for_it() {
+        // Chunks of one token, two of them waiting at most: the scan waits on nearly every token.
+        const QString page = long_page(QStringLiteral("<P>a <B>b</B> c\n<PRE>x\n y</PRE>\n"), {}, {}, 500);
+        const ConfigTable config = formatter_config({{tag_case, "1"}});
+        TokenPipe pipe(0, 2);
+        ResultList results;
+        MetaSlots metas;
+        MarkupScanner scanner(formatter_database(), results, metas, AnalyzeMode::cleanup);
+        scanner.hand_tokens_to(&pipe);
+        std::thread scan([&] { scanner.scan_text(page, page.size(), name_of_page(PageKind::html)); });
+        QString piped;
+        format_piped_page(pipe, formatter_database(), config, u"\r\n", [&piped](QStringView piece) { piped += piece; });
+        scan.join();
+        QCOMPARE(piped, format_page(tokens_of_page(page), formatter_database(), config));
     }
 
     void a_layout_nobody_takes_is_stopped() {
