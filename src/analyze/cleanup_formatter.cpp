@@ -441,15 +441,9 @@ QStringView CleanupFormatter::tag_text(qsizetype i) {
 }  // namespace
 
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, ProgressModel* progress,
-                    QStringView line_end, const std::atomic<bool>* stop) {
+                    QStringView line_end) {
     TokenFeed feed(tokens);
-    return CleanupFormatter(feed, db, config, line_end).run(progress, stop, {}, 0);
-}
-
-void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
-                    LineSink sink, const std::atomic<bool>* stop, qsizetype piece_size) {
-    TokenFeed feed(tokens);
-    CleanupFormatter(feed, db, config, line_end).run(nullptr, stop, std::move(sink), piece_size);
+    return CleanupFormatter(feed, db, config, line_end).run(progress, nullptr, {}, 0);
 }
 
 void format_piped_page(TokenPipe& pipe, const TagDatabase& db, const ConfigTable& config, QStringView line_end,

@@ -22,16 +22,12 @@ class TokenPipe;
 // The reformatted page, lines ended by line_end (line breaks the page keeps inside a PRE or a server
 // block included). Reads "tag_case", "level_indent", "right_margin" and
 // "script_break" from config, the layout flags from the tag database and the written forms of VBScript words
-// from its Vocabulary. With progress, shows the work as "Cleanup", one step a token line. Once stop (when
-// given) is set, it stops and returns an empty text.
+// from its Vocabulary. With progress, shows the work as "Cleanup", one step a token line.
 QString format_page(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config,
-                    ProgressModel* progress = nullptr, QStringView line_end = u"\r\n",
-                    const std::atomic<bool>* stop = nullptr);
-// The same handed to sink as it is made, in pieces of about piece_size characters that end where lines end.
-void format_page_to(const TokenStream& tokens, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
-                    LineSink sink, const std::atomic<bool>* stop = nullptr, qsizetype piece_size = 1 << 16);
+                    ProgressModel* progress = nullptr, QStringView line_end = u"\r\n");
 // The same for a page whose tokens come through pipe as another thread scans it: the layout is made as they
-// come, and the tokens it is done with are let go.
+// come, and the tokens it is done with are let go. It goes to sink as it is made, in pieces of about
+// piece_size characters that end where lines end. Once stop (when given) is set, it stops.
 void format_piped_page(TokenPipe& pipe, const TagDatabase& db, const ConfigTable& config, QStringView line_end,
                        LineSink sink, const std::atomic<bool>* stop = nullptr, qsizetype piece_size = 1 << 16);
 

@@ -113,6 +113,20 @@ void compare_two_threads_with_one(const QString& page, const QString& path) {
     QCOMPARE(two.take_layout(), one.format(config, LineEnds::Lf));
 }
 
+ConfigTable upper_case_config() { return formatter_config({{tag_case, "1"}}); }
+
+// The layout of page from its tokens handed on in chunks of 2 to the power bits, in pieces of about
+// piece_size characters. The pipe takes every chunk before the layout starts: one thread is enough.
+void lay_out_piped(const QString& page, int bits, qsizetype piece_size, const LineSink& sink) {
+    TokenPipe pipe(bits);
+    ResultList results;
+    MetaSlots metas;
+    MarkupScanner scanner(formatter_database(), results, metas, AnalyzeMode::cleanup);
+    scanner.hand_tokens_to(&pipe);
+    scanner.scan_text(page, page.size(), name_of_page(PageKind::html));
+    format_piped_page(pipe, formatter_database(), upper_case_config(), u"\r\n", sink, nullptr, piece_size);
+}
+
 // A page of many thousands of tokens: the cleanup on two threads hands them on in chunks, and what the
 // formatter looks at over a chunk's end must still be there.
 QString long_page(const QString& before, const QString& middle, const QString& after, int repeats) {
@@ -193,14 +207,13 @@ private Q_SLOTS:
     void a_layout_in_pieces_is_the_layout_data() { add_all_pages(); }
     void a_layout_in_pieces_is_the_layout() {
         QFETCH(QString, path);
-        const TokenStream tokens = tokens_of_page(page_at(path));
-        const ConfigTable config = formatter_config({{tag_case, "1"}});
+        const QString page = page_at(path);
         QString joined;
-        format_page_to(tokens, formatter_database(), config, u"\r\n", [&joined](QStringView piece) {
+        lay_out_piped(page, 12, 100, [&joined](QStringView piece) {
             QVERIFY(piece.endsWith(u"\r\n"));
             joined += piece;
-        }, nullptr, 100);
-        QCOMPARE(joined, format_page(tokens, formatter_database(), config));
+        });
+        QCOMPARE(joined, format_page(tokens_of_page(page), formatter_database(), upper_case_config()));
     }
 
     // Tokens handed on in chunks of one, two or eight: whatever the formatter looks at across a chunk's
@@ -209,17 +222,10 @@ private Q_SLOTS:
     void a_layout_from_small_chunks_is_the_whole_layout() {
         QFETCH(QString, path);
         const QString page = page_at(path);
-        const ConfigTable config = formatter_config({{tag_case, "1"}});
-        const QString whole = format_page(tokens_of_page(page), formatter_database(), config);
+        const QString whole = format_page(tokens_of_page(page), formatter_database(), upper_case_config());
         for (const int bits : {0, 1, 3}) {
-            TokenPipe pipe(bits);  // takes every chunk before the layout starts: one thread is enough
-            ResultList results;
-            MetaSlots metas;
-            MarkupScanner scanner(formatter_database(), results, metas, AnalyzeMode::cleanup);
-            scanner.hand_tokens_to(&pipe);
-            scanner.scan_text(page, page.size(), name_of_page(PageKind::html));
             QString piped;
-            format_piped_page(pipe, formatter_database(), config, u"\r\n", [&piped](QStringView piece) { piped += piece; });
+            lay_out_piped(page, bits, 1 << 16, [&piped](QStringView piece) { piped += piece; });
             QCOMPARE(piped, whole);
         }
     }
