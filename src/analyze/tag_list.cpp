@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace tamsel {
@@ -54,18 +55,6 @@ void TagList::add_close(const QString& closing, const QString& given_opening, in
     entries_.append({-line, name_id(closing) * 2 + tag_as_found});
 }
 
-// The nesting level of each matched entry; -1 for the unmatched ones.
-std::vector<int> TagList::levels() const {
-    std::vector<int> levels(entries_.size(), -1);
-    int depth = 0;
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        const TagEntry& e = entries_[static_cast<qsizetype>(i)];
-        if (e.line >= 0) continue;
-        levels[i] = is_closing(e) ? depth-- : ++depth;
-    }
-    return levels;
-}
-
 void TagList::analyse_pairs(ProblemReporter& reporter) {
     const int title_open = ids_.value(QStringLiteral("<TITLE>"), -1);
     const int title_close = ids_.value(QStringLiteral("</TITLE>"), -1);
@@ -77,7 +66,7 @@ void TagList::analyse_pairs(ProblemReporter& reporter) {
             title_covered_until = report_title_contents(i, reporter);
         if (e.line > 0) reporter.report_problem_at(e.line, e.kind() == tag_as_found ? 3 : 4, name_of(e));
     }
-    report_tangled_pairs(levels(), reporter);
+    report_tangled_pairs(reporter);
 }
 
 // Reports the entries between a TITLE and the next "</TITLE>" (or the page's end), and returns where that
@@ -91,19 +80,22 @@ int TagList::report_title_contents(int title, ProblemReporter& reporter) const {
     return k;
 }
 
-void TagList::report_tangled_pairs(const std::vector<int>& levels, ProblemReporter& reporter) const {
+void TagList::report_tangled_pairs(ProblemReporter& reporter) const {
     // Each opening entry is checked against the first later entry on its level: one forward pass that keeps
-    // the latest entry per level. The few mismatches are reported in the order of their opening entries.
-    int deepest = 0;
-    for (const int level : levels) deepest = std::max(deepest, level);
-    std::vector<int> latest_on_level(static_cast<std::size_t>(deepest) + 2, -1);
+    // the latest entry per level. Levels are counted as the pass goes (an opening entry one deeper, a closing
+    // one back), so nothing the size of the page is held beside the entries. Unmatched entries share level
+    // -1 and are never checked. The few mismatches are reported in the order of their opening entries.
+    std::vector<int> latest_on_level;  // slot = level + 1
     std::vector<std::pair<int, int>> tangled;  // opening, closing
+    int depth = 0;
     for (int k = 0; k < entries_.size(); ++k) {
-        int& latest = latest_on_level[static_cast<std::size_t>(levels[k] + 1)];
-        const int j = latest;
-        latest = k;
-        if (j < 0 || is_closing(entries_[j]) || levels[j] < 1) continue;
-        if (QStringView(name_of(entries_[k])).mid(2) != QStringView(name_of(entries_[j])).mid(1)) tangled.push_back({j, k});
+        const TagEntry& e = entries_[k];
+        const int level = e.line >= 0 ? -1 : is_closing(e) ? depth-- : ++depth;
+        const auto slot = static_cast<std::size_t>(level + 1);
+        if (slot >= latest_on_level.size()) latest_on_level.resize(slot + 1, -1);
+        const int j = std::exchange(latest_on_level[slot], k);
+        if (j < 0 || level < 1 || is_closing(entries_[j])) continue;
+        if (QStringView(name_of(e)).mid(2) != QStringView(name_of(entries_[j])).mid(1)) tangled.push_back({j, k});
     }
     std::sort(tangled.begin(), tangled.end());
     for (const auto& [j, k] : tangled) {

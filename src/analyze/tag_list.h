@@ -53,9 +53,8 @@ public:
 private:
     int name_id(const QString& name);
     bool is_closing(const TagEntry& e) const { return closing_[e.name()]; }
-    std::vector<int> levels() const;
     int report_title_contents(int title, ProblemReporter& reporter) const;
-    void report_tangled_pairs(const std::vector<int>& levels, ProblemReporter& reporter) const;
+    void report_tangled_pairs(ProblemReporter& reporter) const;
 
     QList<TagEntry> entries_;
     // The names the page used, their numbers, whether each is a closing tag, and per name the entries still
