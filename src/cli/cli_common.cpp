@@ -5,7 +5,6 @@
 #include "wizards/wizard_settings.h"
 #include "platform/whole_file.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +32,11 @@ bool ConsoleDialogs::start_program(const QString& program, const QStringList& ar
 QTextStream& out() {
     static QTextStream stream(stdout);
     return stream;
+}
+
+QFileInfo program_file() {
+    // The tool makes no application object (see main), so it asks the kernel which file it runs.
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
 }
 
 QTextStream& err() {
@@ -99,7 +103,7 @@ CommonOptions parse_common(const QStringList& args) {
 CliContext::CliContext(const CommonOptions& options, Reads reads) {
     Paths paths;
     paths.start_folder = QDir::currentPath();
-    paths.program_data = locate_program_data(QCoreApplication::applicationDirPath());
+    paths.program_data = locate_program_data(program_file().absolutePath());
     paths.user_data = locate_user_data();
     // The commands write no scratch files, so they make no temporary folder (a command run once per file
     // should not pay for one).

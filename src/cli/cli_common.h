@@ -29,6 +29,9 @@ public:
 QTextStream& out();
 QTextStream& err();
 
+// The file of the running program, with its links resolved.
+QFileInfo program_file();
+
 // The options every command takes, and what is left of the arguments.
 struct CommonOptions {
     QString data_dir;                    // --data DIR

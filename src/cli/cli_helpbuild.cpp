@@ -7,7 +7,6 @@
 #include "analyze/site_scan.h"
 #include "helpbuild/help_site_scan.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -96,7 +95,7 @@ int run_helpbuild(const QStringList& args) {
     Workspace& ws = context.ws();
     const HelpBuildRequest request{QDir::cleanPath(options.site), options.index,
                                    options.output.isEmpty() ? ws.paths.help() : options.output,
-                                   QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()};
+                                   program_file().completeBaseName()};
     if (const QString refusal = help_build_refusal(request); !refusal.isEmpty()) {
         err() << "tamsel helpbuild: " << escaped_for_terminal(refusal) << Qt::endl;
         return exit_usage;

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -21,6 +22,8 @@ struct Command {
     const char* name;
     int (*run)(const QStringList& args);
     const char* summary;
+    // Waiting for another program (the help compiler) needs the event machinery of an application object.
+    bool runs_programs = false;
 };
 
 constexpr std::array<Command, 11> commands = {{
@@ -34,7 +37,7 @@ constexpr std::array<Command, 11> commands = {{
     {"functions",   tamsel::cli::run_functions,      "list the functions and subs declared in the scripts of pages"},
     {"import",      tamsel::cli::run_import,         "turn a text or RTF file into an HTML page"},
     {"spec-report", tamsel::cli::run_spec_report,    "write the tag database as one printable HTML reference page"},
-    {"helpbuild",   tamsel::cli::run_helpbuild,      "check a website folder and build it into a compiled help file"},
+    {"helpbuild",   tamsel::cli::run_helpbuild,      "check a website folder and build it into a compiled help file", true},
 }};
 
 void usage(QTextStream& s) {
@@ -47,10 +50,13 @@ void usage(QTextStream& s) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Most commands run no event loop, so the tool makes an application object only for those that need one:
+    // a check started once per file then does not pay for an event dispatcher and the system locale. The
+    // names still place the user's files.
     QCoreApplication::setOrganizationName(QStringLiteral("HOLLEMAR"));
     QCoreApplication::setApplicationName(QStringLiteral("Tamsel2001"));
-    QStringList args = app.arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         usage(args.isEmpty() ? tamsel::cli::err() : tamsel::cli::out());
         return args.isEmpty() ? tamsel::cli::exit_usage : tamsel::cli::exit_done;
@@ -60,8 +66,12 @@ int main(int argc, char* argv[]) {
         return tamsel::cli::exit_done;
     }
     const QString name = args.takeFirst();
-    for (const Command& c : commands)
-        if (name == QLatin1String(c.name)) return c.run(args);
+    for (const Command& c : commands) {
+        if (name != QLatin1String(c.name)) continue;
+        std::optional<QCoreApplication> app;
+        if (c.runs_programs) app.emplace(argc, argv);
+        return c.run(args);
+    }
     tamsel::cli::err() << "tamsel: unknown command '" << name << "'\n";
     usage(tamsel::cli::err());
     return tamsel::cli::exit_usage;
