@@ -52,6 +52,39 @@ qsizetype next_at_or_after(QStringView text, QChar needle, qsizetype from, qsize
     return cache;
 }
 
+// The length of the reference at the start of text when it shows a "<" ("&lt;", "&#60;", "&#x3C;", the
+// ";" optional as browsers read it); 0 otherwise.
+qsizetype shown_open_length(QStringView text) {
+    if (text.startsWith(u"&lt", Qt::CaseInsensitive)) return text.startsWith(u"&lt;", Qt::CaseInsensitive) ? 4 : 3;
+    if (!text.startsWith(u"&#")) return 0;
+    const QStringView body = text.sliced(2);
+    const bool hex = !body.isEmpty() && (body[0] == u'x' || body[0] == u'X');
+    qsizetype end = hex ? 1 : 0;
+    while (end < body.size() && digit_value(body[end], hex ? 16 : 10) >= 0) ++end;
+    if (end == (hex ? 1 : 0) || reference_value(body.first(end)) != u'<') return 0;
+    return 2 + end + (end < body.size() && body[end] == u';' ? 1 : 0);
+}
+
+// Whether a chunk without a "<" has a ">" that may end a tag whose "<" was lost. A ">" after a "<" the
+// page shows by reference closes that shown text ("&lt;string>"), one after "-" or "=" is an arrow of a
+// code sample ("a->b", "x => y"), and one that begins the chunk has no tag before it (a prompt, "> ls").
+bool has_stray_close(QStringView chunk) {
+    int shown_opens = 0;
+    for (qsizetype i = 0; i < chunk.size(); ++i) {
+        if (chunk[i] == u'&') {
+            if (const qsizetype length = shown_open_length(chunk.sliced(i))) {
+                ++shown_opens;
+                i += length - 1;
+            }
+        } else if (chunk[i] == u'>') {
+            if (i == 0 || chunk[i - 1] == u'-' || chunk[i - 1] == u'=') continue;
+            if (shown_opens == 0) return true;
+            --shown_opens;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter) : entities_(entities), reporter_(reporter) {}
@@ -70,7 +103,7 @@ void TextChecker::check_text(QStringView chunk) {
     const bool close = chunk.contains(u'>');
     if (open && close) reporter_.report_problem(12);
     if (open && !close) reporter_.report_problem(10);
-    if (close && !open) reporter_.report_problem(11);
+    if (close && !open && has_stray_close(chunk)) reporter_.report_problem(11);
 
     qsizetype semicolon = -1, angle = -1, blank = -1;
     for (qsizetype p = chunk.indexOf(u'&'); p >= 0; p = chunk.indexOf(u'&', p)) {
