@@ -51,7 +51,7 @@ bool LineGuard::outside(QStringView line, qsizetype i) {
 // The guard reads the line as it stands in line_: the characters before the piece as already kept, the
 // piece as it came (it is moved down over the blanks dropped only behind the guard). A piece joins whole
 // (a tag, a server block, a text chunk), so what the guard looks ahead at lies in it.
-void MarginLine::append(QStringView piece) {
+void MarginLine::join(QStringView piece, bool markup) {
     const qsizetype from = line_.size();
     line_.append(piece);
     // Through the data pointer: indexing a QString that may be written checks on every character whether
@@ -68,7 +68,7 @@ void MarginLine::append(QStringView piece) {
             if (read > run) {
                 if (write != run) std::memmove(chars + write, chars + run, (read - run) * sizeof(QChar));
                 write += read - run;
-                after_gt_ = chars[read - 1] == QLatin1Char('>');
+                after_gt_ = markup && chars[read - 1] == QLatin1Char('>');
                 continue;
             }
         }
@@ -79,7 +79,7 @@ void MarginLine::append(QStringView piece) {
             if (outside) cuts_.push_back(write);
         } else {
             // Only a tag's ">": the blank after a comment or a server block's output separates words.
-            after_gt_ = c == QLatin1Char('>') && outside;
+            after_gt_ = markup && c == QLatin1Char('>') && outside;
         }
         chars[write++] = c;
     }
@@ -93,8 +93,8 @@ void MarginLine::add_text(QStringView text, bool page_has_blank, bool end_line) 
     while (!cuts_.empty() && cuts_.back() >= end) cuts_.pop_back();
     const QStringView trimmed = trimmed_view(text);
     if (!trimmed.isEmpty()) {
-        if (!empty() && (page_has_blank || !ends_with_gt())) append(u" ");
-        append(trimmed);
+        if (!empty() && (page_has_blank || !ends_with_gt())) join(u" ", false);
+        join(trimmed, false);
     }
     while (start_ < line_.size() && is_space(line_[start_])) ++start_;
     if (empty()) {

@@ -46,13 +46,15 @@ public:
     bool ends_with_gt() const { return !empty() && line_.back() == QLatin1Char('>'); }
 
     // Markup joins the line as it stands (less the blanks after a tag's ">").
-    void append(QStringView piece);
+    void append(QStringView markup) { join(markup, true); }
     // Text joins the line after a blank, unless it follows a ">" and the page has no blank before it. Then
     // the line is cut at the margin and written; without end_line its last piece stays on the line.
     void add_text(QStringView text, bool page_has_blank, bool end_line);
     void flush() { add_text({}, true, true); }
 
 private:
+    // A ">" ends a tag only in markup: in text ("a > b", "x => y") the blank after it is the author's.
+    void join(QStringView piece, bool markup);
     int width() const;
     void cut_at_margin(int width);
     void write(qsizetype begin, qsizetype end);

@@ -130,6 +130,7 @@ void MarkupScanner::start_file(const QString& path, const QString& document) {
     tag_buffer_.clear();
     title_text_.clear();
     tag_list_.clear();
+    text_checker_.end_text_run();
     foreign_.clear();
     tokens_ = TokenStream{};
     script_counts_ = {};
@@ -293,6 +294,7 @@ void MarkupScanner::flush_script_line(QStringView line) {
 
 // tag is the tag as the token stream has it, bare the same without the "/" of a tag that closes itself.
 void MarkupScanner::process_tag(const QString& tag, const QString& bare, bool self_closed) {
+    text_checker_.end_text_run();
     // A processing instruction ("<?xml ...?>") is for the program reading the page, not HTML.
     const bool instruction = begins_with(tag, QLatin1StringView("<?"));
     QString& name = name_;

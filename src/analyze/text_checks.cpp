@@ -65,26 +65,6 @@ qsizetype shown_open_length(QStringView text) {
     return 2 + end + (end < body.size() && body[end] == u';' ? 1 : 0);
 }
 
-// Whether a chunk without a "<" has a ">" that may end a tag whose "<" was lost. A ">" after a "<" the
-// page shows by reference closes that shown text ("&lt;string>"), one after "-" or "=" is an arrow of a
-// code sample ("a->b", "x => y"), and one that begins the chunk has no tag before it (a prompt, "> ls").
-bool has_stray_close(QStringView chunk) {
-    int shown_opens = 0;
-    for (qsizetype i = 0; i < chunk.size(); ++i) {
-        if (chunk[i] == u'&') {
-            if (const qsizetype length = shown_open_length(chunk.sliced(i))) {
-                ++shown_opens;
-                i += length - 1;
-            }
-        } else if (chunk[i] == u'>') {
-            if (i == 0 || chunk[i - 1] == u'-' || chunk[i - 1] == u'=') continue;
-            if (shown_opens == 0) return true;
-            --shown_opens;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 TextChecker::TextChecker(const EntityTable& entities, ProblemReporter& reporter) : entities_(entities), reporter_(reporter) {}
@@ -98,12 +78,33 @@ bool TextChecker::known_name(const QString& lower_name) {
     return lower_names_.contains(lower_name);
 }
 
+// Whether a chunk without a "<" has a ">" that may end a tag whose "<" was lost. A ">" after a "<" the
+// page shows by reference closes that shown text ("&lt;string>", also when a line break or a cleanup's
+// margin comes between them), one after "-" or "=" is an arrow of a code sample ("a->b", "x => y"), and
+// one that begins the chunk has no tag before it (a prompt, "> ls"): none of them ends a tag.
+bool TextChecker::has_stray_close(QStringView chunk) {
+    for (qsizetype i = 0; i < chunk.size(); ++i) {
+        if (chunk[i] == u'&') {
+            if (const qsizetype length = shown_open_length(chunk.sliced(i))) {
+                ++shown_opens_;
+                i += length - 1;
+            }
+        } else if (chunk[i] == u'>') {
+            if (i == 0 || chunk[i - 1] == u'-' || chunk[i - 1] == u'=') continue;
+            if (shown_opens_ == 0) return true;
+            --shown_opens_;
+        }
+    }
+    return false;
+}
+
 void TextChecker::check_text(QStringView chunk) {
     const bool open = chunk.contains(u'<');
     const bool close = chunk.contains(u'>');
     if (open && close) reporter_.report_problem(12);
     if (open && !close) reporter_.report_problem(10);
     if (close && !open && has_stray_close(chunk)) reporter_.report_problem(11);
+    if (!close && !open && chunk.contains(u'&')) has_stray_close(chunk);  // counts the "<" it shows
 
     qsizetype semicolon = -1, angle = -1, blank = -1;
     for (qsizetype p = chunk.indexOf(u'&'); p >= 0; p = chunk.indexOf(u'&', p)) {

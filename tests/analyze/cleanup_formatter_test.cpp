@@ -56,6 +56,11 @@ private Q_SLOTS:
         QTest::newRow("a tag closing itself holds no script and opens no level")
             << "<SCRIPT SRC=\"a.js\"/><B>x</B> <DIV/><DIV>a</DIV>" << ""
             << QStringList{"<SCRIPT SRC=\"a.js\"/><B>x", "</B>", "<DIV/>", "<DIV>", "   a", "</DIV>"};
+        QTest::newRow("a blank after a > of the text stays")
+            << "<P>x > 2, a => b, p-> q, &lt;Object> y" << "" << QStringList{"<P>x > 2, a => b, p-> q, &lt;Object> y"};
+        QTest::newRow("a blank after a > of the text stays where the margin does not cut")
+            << "<P>aaaa bbbb cccc dddd eeee ffff gggg hh > i jjjj" << "margin"
+            << QStringList{"<P>aaaa bbbb cccc dddd eeee ffff gggg hh", "> i jjjj"};
         QTest::newRow("a blank after > inside quotes stays")
             << "<IMG ALT=\"a> b\">" << "" << QStringList{"<IMG ALT=\"a> b\">"};
         QTest::newRow("cut at the first blank beyond the margin")
