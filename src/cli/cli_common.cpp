@@ -35,7 +35,8 @@ QTextStream& out() {
 }
 
 QFileInfo program_file() {
-    // The tool makes no application object (see main), so it asks the kernel which file it runs.
+    // Most commands run without an application object (see main), so the tool asks the kernel which file it
+    // runs.
     return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
 }
 
