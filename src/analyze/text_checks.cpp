@@ -81,7 +81,8 @@ bool TextChecker::known_name(const QString& lower_name) {
 // Whether a chunk without a "<" has a ">" that may end a tag whose "<" was lost. A ">" after a "<" the
 // page shows by reference closes that shown text ("&lt;string>", also when a line break or a cleanup's
 // margin comes between them), one after "-" or "=" is an arrow of a code sample ("a->b", "x => y"), and
-// one that begins the chunk has no tag before it (a prompt, "> ls"): none of them ends a tag.
+// one that begins the chunk has no tag before it (a prompt, "> ls"): none of them ends a tag. The shown "<"
+// are counted as the chunk is read.
 bool TextChecker::has_stray_close(QStringView chunk) {
     for (qsizetype i = 0; i < chunk.size(); ++i) {
         if (chunk[i] == u'&') {
@@ -101,10 +102,9 @@ bool TextChecker::has_stray_close(QStringView chunk) {
 void TextChecker::check_text(QStringView chunk) {
     const bool open = chunk.contains(u'<');
     const bool close = chunk.contains(u'>');
-    if (open && close) reporter_.report_problem(12);
-    if (open && !close) reporter_.report_problem(10);
-    if (close && !open && has_stray_close(chunk)) reporter_.report_problem(11);
-    if (!close && !open && chunk.contains(u'&')) has_stray_close(chunk);  // counts the "<" it shows
+    if (open) reporter_.report_problem(close ? 12 : 10);
+    // A chunk without a ">" is read too when it shows a "<": a later line of the text may close it.
+    else if ((close || chunk.contains(u'&')) && has_stray_close(chunk)) reporter_.report_problem(11);
 
     qsizetype semicolon = -1, angle = -1, blank = -1;
     for (qsizetype p = chunk.indexOf(u'&'); p >= 0; p = chunk.indexOf(u'&', p)) {
